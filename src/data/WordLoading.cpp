@@ -1,0 +1,61 @@
+#include "data/WordLoading.h"
+
+#include "data/Cp1252Literal.h"
+#include "data/ResourceText.h"
+#include "ui/Text.h"
+
+namespace zorvane::data {
+
+WordLoading::WordLoading(ui::Platform& platform, std::string title, WordStore& store)
+    : platform_(platform), title_(std::move(title)), store_(store) {}
+
+bool WordLoading::Fail(std::string_view type, int id, std::string_view why) {
+    const std::string text = std::string("La ressource "_cp) + std::string(type) + std::string(" (n° "_cp) +
+                             std::to_string(id) + ") " + std::string(why) + "\r\n" +
+                             std::string("Le programme va s'arrêter."_cp);
+    platform_.boxes.Show(ui::ToQt(text), ui::ToQt(title_), ui::Buttons::Ok, ui::Icon::Critical);
+    platform_.end.EndProgram(1);
+    return false;
+}
+
+std::optional<std::vector<std::string>> WordLoading::Lines(std::string_view type, int id) {
+    const std::optional<std::string_view> bytes = platform_.resources.Bytes(type, id);
+    if (!bytes || bytes->find_first_not_of('\0') == std::string_view::npos) {
+        Fail(type, id, "est introuvable ou vide."_cp);
+        return std::nullopt;
+    }
+    return SplitLines(*bytes);
+}
+
+bool WordLoading::Dictionary() {
+    auto lines = Lines("DICO", kIdDico);
+    if (!lines) {
+        return false;
+    }
+    store_.ListeDico = std::move(*lines);
+    return true;
+}
+
+bool WordLoading::AnagramList() {
+    auto lines = Lines("ANA", kIdAna);
+    if (!lines) {
+        return false;
+    }
+    store_.ListeAna = std::move(*lines);
+    return true;
+}
+
+bool WordLoading::SynonymLetter(char letter) {
+    const std::string type = SynonymResourceType(letter);
+    const int id = kIdSynonymA + (letter - 'A');
+    const auto lines = Lines(type, id);
+    if (!lines) {
+        return false;
+    }
+    if (const auto broken = FillSynonymTable(store_.Syno(letter), *lines)) {
+        return Fail(type, id, std::string("est endommagée : "_cp) + *broken);
+    }
+    return true;
+}
+
+} // namespace zorvane::data

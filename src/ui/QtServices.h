@@ -1,0 +1,75 @@
+#pragma once
+// The Qt implementations of the platform services.
+
+#include "ui/Services.h"
+
+#include <QLockFile>
+
+namespace zorvane::ui {
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    int Show(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+};
+
+class QtTimerFactory final : public TimerFactory {
+public:
+    std::unique_ptr<Timer> Create(const QString& name) override;
+};
+
+class QtMousePointer final : public MousePointer {
+public:
+    void SetBusy(bool busy) override;
+
+private:
+    bool busy_ = false;
+};
+
+class QtClipboard final : public Clipboard {
+public:
+    void Clear() override;
+    void SetText(const QString& text) override;
+};
+
+class QtLinkOpener final : public LinkOpener {
+public:
+    bool Open(const QString& url) override;
+};
+
+// An INI file per application in the user's configuration folder, e.g.
+// ~/.config/Zorvane/ZRVN.ini with [Options] CouleurMDI=&HFFFFFF.
+class QtSettingsStore final : public SettingsStore {
+public:
+    std::optional<std::string> Get(std::string_view app, std::string_view section,
+                                   std::string_view key) const override;
+    bool Save(std::string_view app, std::string_view section, std::string_view key,
+              std::string_view value) override;
+};
+
+// A lock file in the temporary folder, held while this copy runs. A lock left by a copy
+// that was killed names a process that no longer exists and is taken over.
+class LockFileInstance final : public SingleInstance {
+public:
+    explicit LockFileInstance(const QString& lockPath);
+    bool PreviousInstanceRunning() override;
+
+    static QString DefaultLockPath();
+
+private:
+    QLockFile lock_;
+    bool claimed_ = false;
+};
+
+// Leaves the event loop with the status; before the loop runs, main reads Ended().
+class QtProgramEnd final : public ProgramEnd {
+public:
+    void EndProgram(int status) override;
+    bool Ended() const { return ended_; }
+    int Status() const { return status_; }
+
+private:
+    bool ended_ = false;
+    int status_ = 0;
+};
+
+} // namespace zorvane::ui

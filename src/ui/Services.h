@@ -1,0 +1,97 @@
+#pragma once
+// What Zorvane's windows ask of the platform, one small interface per service. Texts shown
+// to the user are Qt strings; texts that cores produce or keep stay cp1252 bytes.
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvane::ui {
+
+// Message boxes: OK or Yes/No, an optional icon; the answer codes of the program.
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Information, Exclamation, Critical };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual int Show(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
+};
+
+// A one-shot timer: Start arms it (again) for one tick after ms; the tick disarms it first.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void Start(int ms) = 0;
+    virtual void Stop() = 0;
+    virtual bool IsActive() const = 0;
+    std::function<void()> OnTick;
+};
+
+class TimerFactory {
+public:
+    virtual ~TimerFactory() = default;
+    virtual std::unique_ptr<Timer> Create(const QString& name) = 0;
+};
+
+// The hourglass while a search blocks the window thread, the arrow otherwise.
+class MousePointer {
+public:
+    virtual ~MousePointer() = default;
+    virtual void SetBusy(bool busy) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void Clear() = 0;
+    virtual void SetText(const QString& text) = 0;
+};
+
+// Web and mailto: links, handed to the desktop; true when the desktop took it.
+class LinkOpener {
+public:
+    virtual ~LinkOpener() = default;
+    virtual bool Open(const QString& url) = 0;
+};
+
+// Per-user texts addressed by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<std::string> Get(std::string_view app, std::string_view section,
+                                           std::string_view key) const = 0;
+    // False when the value could not be written (read-only or missing folder...).
+    virtual bool Save(std::string_view app, std::string_view section, std::string_view key,
+                      std::string_view value) = 0;
+};
+
+// Resource bytes by type name and numeric id; nothing when there is no such resource.
+class ResourceSource {
+public:
+    virtual ~ResourceSource() = default;
+    virtual std::optional<std::string_view> Bytes(std::string_view type, int id) const = 0;
+};
+
+// Whether another copy of the program runs; the first call claims the program for this copy.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    virtual bool PreviousInstanceRunning() = 0;
+};
+
+// Ending the program at once: no window is asked to close, nothing is saved.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void EndProgram(int status) = 0;
+};
+
+} // namespace zorvane::ui

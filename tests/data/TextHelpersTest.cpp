@@ -1,0 +1,36 @@
+#include "data/Cp1252Literal.h"
+#include "data/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+using namespace zorvane;
+using data::sChangeCaractere;
+using data::SubAccents;
+
+TEST(SubAccents, FoldsSmallAccentedLettersOnly) {
+    EXPECT_EQ(SubAccents("à brûle-pourpoint"_cp, 17), "a brule-pourpoint");
+    EXPECT_EQ(SubAccents("àäâçéèëêïîöôùüûÿ"_cp, 16), "aaaceeeeiioouuuy");
+    // Capitals, æ, œ and the typographic apostrophe stay as they are.
+    EXPECT_EQ(SubAccents("École æ œ d’abord"_cp, 17), std::string("École æ œ d’abord"_cp));
+    EXPECT_EQ(SubAccents("assimilation chlorophyllienne", 29), "assimilation chlorophyllienne");
+}
+
+TEST(SubAccents, HandlesOnlyTheFirstCharacters) {
+    EXPECT_EQ(SubAccents("été"_cp, 2), "et");
+    EXPECT_EQ(SubAccents("été"_cp, 50), "ete");
+    EXPECT_EQ(SubAccents("", 3), "");
+}
+
+TEST(sChangeCaractere, ReplacesLeftToRightWithoutRescanning) {
+    EXPECT_EQ(sChangeCaractere("saint denis", " ", "-"), "saint-denis");
+    EXPECT_EQ(sChangeCaractere("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(sChangeCaractere("aaaa", "aa", "a"), "aa");
+    EXPECT_EQ(sChangeCaractere("A1B2", "1", ""), "AB2");
+}
+
+TEST(sChangeCaractere, LeavesTextUnchangedWhenNothingToDo) {
+    EXPECT_EQ(sChangeCaractere("ABC", "", "x"), "ABC");
+    EXPECT_EQ(sChangeCaractere("", "a", "b"), "");
+    EXPECT_EQ(sChangeCaractere("   ", " ", ""), "   ");
+    EXPECT_EQ(data::ChangeEspaceTiret("la tour", " ", "-"), "la-tour");
+}
