@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built program; without a display it runs on a virtual one (Xvfb).
 set -euo pipefail
-program="${1:-build/src/zorvane}"
+program="${1:-build/zorvane}"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi

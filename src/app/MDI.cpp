@@ -1,51 +1,129 @@
 #include "app/MDI.h"
 
+#include "app/Cascade.h"
 #include "app/ColourSettings.h"
 #include "ui/Colours.h"
 #include "ui/Text.h"
+#include "ui/ToolIcons.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
 
 namespace zorvane::app {
 namespace {
 
-constexpr int kWidthTwips = 15660;
-constexpr int kHeightTwips = 11595;
-constexpr int kToolBarHeightTwips = 780;
+// Hidden labels of the original layout gave these sizes as texts.
+constexpr int kLblWidth = 15660;
+constexpr int kLblHeight = 11595;
+constexpr int kToolBarHeight = 700;
+constexpr int kButtonSide = 570;
+constexpr int kFocLeft = 1500;
 
 QColor ColourOf(const std::string& text, std::string_view fallback) {
     return ui::ToQColor(ColourNumber(text).value_or(*ColourNumber(fallback)));
 }
 
+ui::ToolIcon IconOf(Tool tool) {
+    switch (tool) {
+    case Tool::Dico:
+        return ui::ToolIcon::Dictionary;
+    case Tool::Scrabble:
+        return ui::ToolIcon::Scrabble;
+    case Tool::Ana:
+        return ui::ToolIcon::Anagrams;
+    case Tool::Syno:
+        return ui::ToolIcon::Synonyms;
+    case Tool::MotCroix:
+        return ui::ToolIcon::Crossword;
+    case Tool::Approchant:
+        return ui::ToolIcon::NearWords;
+    case Tool::CodPos:
+        return ui::ToolIcon::Communes;
+    case Tool::Options:
+        return ui::ToolIcon::Options;
+    case Tool::About:
+        break;
+    }
+    return ui::ToolIcon::About;
+}
+
+QToolButton* MakeButton(QWidget* bar, const char* name, const QString& tip, ui::ToolIcon icon) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setIcon(ui::DrawToolIcon(icon));
+    const int side = ui::TwipsToPixels(kButtonSide, bar);
+    button->setFixedSize(side, side);
+    button->setIconSize(QSize(side - 8, side - 8));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus); // the focus stays on Foc: no focus mark on buttons
+    return button;
+}
+
 } // namespace
 
-MDI::MDI(ui::Platform& platform, StartupValues& values)
-    : Area(new QMdiArea), PicCmd(new QWidget), platform_(platform), values_(values) {
+MDI::MDI(ui::Platform& platform, StartupValues& values, ToolFactory makeTool)
+    : Area(new QMdiArea), PicCmd(new QWidget), Foc(new QLineEdit), CmdQ(nullptr),
+      platform_(platform), values_(values), makeTool_(std::move(makeTool)),
+      TimDem(platform.timers.Create(QStringLiteral("TimDem"))) {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Zorvane"));
     auto* frame = new QWidget;
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    PicCmd->setObjectName(QStringLiteral("PicCmd"));
-    PicCmd->setAutoFillBackground(true);
-    PicCmd->setFixedHeight(ui::TwipsToPixels(kToolBarHeightTwips, this));
     layout->addWidget(PicCmd);
     layout->addWidget(Area, 1);
     setCentralWidget(frame);
+    BuildToolBar();
+    TimDem->OnTick = [this] {
+        TimDem->Stop();
+        Foc->setFocus();
+    };
+}
+
+void MDI::BuildToolBar() {
+    PicCmd->setObjectName(QStringLiteral("PicCmd"));
+    PicCmd->setAutoFillBackground(true);
+    PicCmd->setFixedHeight(ui::TwipsToPixels(kToolBarHeight, this));
+    auto* row = new QHBoxLayout(PicCmd);
+    row->setContentsMargins(6, 2, 6, 2);
+    row->setSpacing(4);
+    for (const ToolButton& entry : ToolButtons()) {
+        if (entry.tool == Tool::Options) {
+            row->addStretch(1);
+        }
+        QToolButton* button = MakeButton(PicCmd, entry.name, entry.toolTip, IconOf(entry.tool));
+        connect(button, &QToolButton::clicked, this, [this, tool = entry.tool] { OpenTool(tool); });
+        ToolButtonOf[entry.tool] = button;
+        row->addWidget(button);
+    }
+    CmdQ = MakeButton(PicCmd, "CmdQ", QStringLiteral("Quitter le programme"), ui::ToolIcon::Quit);
+    connect(CmdQ, &QToolButton::clicked, this, &MDI::CmdQClick);
+    row->addWidget(CmdQ);
+
+    // Foc only takes the keyboard focus; it is a sliver the user never sees.
+    Foc->setObjectName(QStringLiteral("Foc"));
+    Foc->setParent(PicCmd);
+    Foc->setFrame(false);
+    Foc->setReadOnly(true);
+    Foc->setFixedSize(1, 1);
+    Foc->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
 }
 
 void MDI::Load() {
     ApplyColours();
-    resize(ui::TwipsSize(kWidthTwips, kHeightTwips, this));
+    resize(ui::TwipsSize(kLblWidth, kLblHeight, this));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+    Foc->move(ui::TwipsToPixels(kFocLeft, this), 0);
+    TimDem->Start(100);
 }
 
 void MDI::ApplyColours() {
@@ -55,6 +133,46 @@ void MDI::ApplyColours() {
     PicCmd->setPalette(bar);
 }
 
+void MDI::OpenTool(Tool tool) {
+    QPointer<QWidget>& form = forms_[tool];
+    if (form != nullptr && form->isVisible()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+            Area->setActiveSubWindow(sub);
+        } else {
+            form->raise();
+            form->activateWindow();
+        }
+        return;
+    }
+    if (form == nullptr) {
+        form = makeTool_(tool);
+        if (!IsChildWindow(tool)) {
+            form->setParent(this, Qt::Window);
+            form->setAttribute(Qt::WA_DeleteOnClose);
+            form->show();
+            return;
+        }
+        QMdiSubWindow* sub = Area->addSubWindow(form, Qt::SubWindow | Qt::WindowCloseButtonHint |
+                                                          Qt::WindowMinimizeButtonHint |
+                                                          Qt::WindowTitleHint);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setWindowTitle(form->windowTitle());
+        sub->setWindowIcon(ui::DrawToolIcon(IconOf(tool)));
+        sub->adjustSize();
+        posCascade_ = PasCascade(posCascade_);
+        const int place = ui::TwipsToPixels(posCascade_, this);
+        sub->move(place, place);
+    }
+    form->parentWidget()->show();
+    form->show();
+    Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+}
+
+QWidget* MDI::ToolForm(Tool tool) const {
+    const auto found = forms_.find(tool);
+    return found == forms_.end() ? nullptr : found->second.data();
+}
+
 bool MDI::AskQuit() {
     values_.Reponse = static_cast<std::int16_t>(platform_.boxes.Show(
         QStringLiteral("               Quitter le programme ?"), ui::ToQt(values_.TitreAppli),
@@ -62,7 +180,16 @@ bool MDI::AskQuit() {
     return values_.Reponse != ui::kAnswerNo;
 }
 
+void MDI::CmdQClick() {
+    // Yes ends at once: the tool windows are not asked to close, so nothing of theirs runs.
+    if (AskQuit()) {
+        platform_.end.EndProgram(0);
+    }
+}
+
 void MDI::closeEvent(QCloseEvent* event) {
+    // As on the desktop, the child windows close (and run their closing code) first.
+    Area->closeAllSubWindows();
     if (!AskQuit()) {
         event->ignore();
         return;

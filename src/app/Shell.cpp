@@ -1,8 +1,6 @@
 #include "app/Shell.h"
 
-#include "app/Frm01Boot.h"
-#include "app/MDI.h"
-#include "data/WordLoading.h"
+#include "app/PlaceholderForm.h"
 
 namespace zorvane::app {
 
@@ -10,27 +8,33 @@ Shell::Shell(ui::Platform& platform) : platform_(platform) {}
 
 Shell::~Shell() {
     delete boot_;
+    delete charge_;
     delete mdi_;
 }
 
 bool Shell::Start() {
-    boot_ = new Frm01Boot(platform_, values_, [this] { LoadWordsAndShowMain(); });
+    boot_ = new Frm01Boot(platform_, values_, [this] { ShowLoadingScreen(); });
     return boot_->Load();
 }
 
-void Shell::LoadWordsAndShowMain() {
-    data::WordLoading loading(platform_, values_.TitreAppli, store_);
-    if (!loading.Dictionary() || !loading.AnagramList()) {
-        return;
-    }
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        if (!loading.SynonymLetter(letter)) {
-            return;
-        }
-    }
-    mdi_ = new MDI(platform_, values_);
+void Shell::ShowLoadingScreen() {
+    charge_ = new data::Frm02Charge(platform_, values_, store_, index_, [this] { ShowMainWindow(); });
+    charge_->Load();
+}
+
+void Shell::ShowMainWindow() {
+    mdi_ = new MDI(platform_, values_, [this](Tool tool) { return MakeTool(tool); });
     mdi_->Load();
     mdi_->show();
+}
+
+QWidget* Shell::MakeTool(Tool tool) {
+    for (const ToolButton& button : ToolButtons()) {
+        if (button.tool == tool) {
+            return new PlaceholderForm(button.toolTip);
+        }
+    }
+    return new PlaceholderForm(QString());
 }
 
 } // namespace zorvane::app

@@ -1,11 +1,10 @@
 #pragma once
-// The program's run from the splash window to the main window, and what they share.
+// The program's run: splash window, loading screen, main window; and what they share.
 
+#include "app/AppContext.h"
 #include "app/Frm01Boot.h"
 #include "app/MDI.h"
-#include "app/StartupValues.h"
-#include "data/WordStore.h"
-#include "ui/Platform.h"
+#include "data/Frm02Charge.h"
 
 #include <QPointer>
 
@@ -21,15 +20,22 @@ public:
 
     const StartupValues& Values() const { return values_; }
     const data::WordStore& Store() const { return store_; }
+    const anagram::AnagramIndex& Index() const { return index_; }
     MDI* MainWindow() const { return mdi_; }
+    data::Frm02Charge* LoadingScreen() const { return charge_; }
 
 private:
-    void LoadWordsAndShowMain();
+    void ShowLoadingScreen();
+    void ShowMainWindow();
+    QWidget* MakeTool(Tool tool);
 
     ui::Platform& platform_;
     StartupValues values_;
     data::WordStore store_;
+    anagram::AnagramIndex index_;
+    AppContext context_{platform_, values_, store_, index_};
     QPointer<Frm01Boot> boot_;
+    QPointer<data::Frm02Charge> charge_;
     QPointer<MDI> mdi_;
 };
 

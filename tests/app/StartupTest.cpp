@@ -1,7 +1,7 @@
 // The run from the splash window to the main window, on the recording platform.
 
-#include "app/MDI.h"
 #include "app/Shell.h"
+#include "support/FakeWordResources.h"
 #include "ui/fake/FakePlatform.h"
 
 #include <QtTest>
@@ -9,28 +9,8 @@
 using namespace zorvane;
 using ui::fake::FakePlatform;
 
-namespace {
-
-std::string Lines(std::initializer_list<const char*> lines) {
-    std::string data;
-    for (const char* line : lines) {
-        data += (data.empty() ? "" : "\r\n") + std::string(line);
-    }
-    return data;
-}
-
-void AddWordResources(ui::fake::FakeResources& resources) {
-    resources.Add("DICO", 100, Lines({"AA", "CHAT", "ZYTHUMS"}));
-    resources.Add("ANA", 99, Lines({"AA", "CHAT"}) + std::string(3, '\0'));
-    for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        std::string line(1, static_cast<char>(letter + 32));
-        line += "\xA7n$x";
-        resources.Add(std::string("SYNONY") + letter, 101 + (letter - 'A'),
-                      letter == 'C' ? line + "\r\n" + line : line);
-    }
-}
-
-} // namespace
+using testing::AddWordResources;
+using testing::kStartToMainWindowMs;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -53,6 +33,8 @@ private slots:
         QVERIFY(shell.MainWindow() == nullptr);
 
         fake.timers.Advance(100);
+        QVERIFY(shell.LoadingScreen() != nullptr);
+        fake.timers.Advance(kStartToMainWindowMs - 600);
         QVERIFY(shell.MainWindow() != nullptr);
         QCOMPARE(shell.MainWindow()->windowTitle(), QStringLiteral("Zorvane"));
         QCOMPARE(shell.Store().ListeDico.size(), std::size_t{3});
@@ -110,7 +92,7 @@ private slots:
             }
             app::Shell shell(fake.platform);
             QVERIFY(shell.Start());
-            fake.timers.Advance(600);
+            fake.timers.Advance(kStartToMainWindowMs);
             QVERIFY2(fake.end.ended, broken);
             QCOMPARE(fake.end.status, 1);
             QVERIFY(shell.MainWindow() == nullptr);
@@ -120,23 +102,6 @@ private slots:
             QVERIFY2(fake.boxes.shown[0].text.contains(QStringLiteral("La ressource ") + name),
                      qPrintable(fake.boxes.shown[0].text));
         }
-    }
-
-    void quitQuestionKeepsTheWindowOnNo() {
-        FakePlatform fake;
-        AddWordResources(fake.resources);
-        app::Shell shell(fake.platform);
-        QVERIFY(shell.Start());
-        fake.timers.Advance(600);
-        app::MDI* mdi = shell.MainWindow();
-        fake.boxes.answers = {ui::kAnswerNo};
-        QVERIFY(!mdi->close());
-        QCOMPARE(fake.boxes.shown.back().text, QStringLiteral("               Quitter le programme ?"));
-        QVERIFY(fake.boxes.shown.back().buttons == ui::Buttons::YesNo);
-        QVERIFY(!fake.end.ended);
-        fake.boxes.answers = {ui::kAnswerYes};
-        QVERIFY(mdi->close());
-        QVERIFY(fake.end.ended);
     }
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+// A ready context for tool-window tests: the recording platform, start-up values as the
+// splash window sets them, and a word store and anagram index built from a few words.
+
+#include "app/AppContext.h"
+#include "data/TextHelpers.h"
+
+#include <algorithm>
+#include <array>
+#include "ui/fake/FakePlatform.h"
+
+#include <string>
+#include <vector>
+
+namespace zorvane::testing {
+
+struct TestContext {
+    ui::fake::FakePlatform fake;
+    app::StartupValues values;
+    data::WordStore store;
+    anagram::AnagramIndex index;
+    app::AppContext context{fake.platform, values, store, index};
+
+    // dico: the dictionary in its order; the anagram list is derived as the data builder
+    // does (words of at most 12 letters, by length then alphabetically). synonymLines:
+    // lines of the synonym resources, each put in the table of its first letter.
+    explicit TestContext(std::vector<std::string> dico = {},
+                         const std::vector<std::string>& synonymLines = {}) {
+        values.CheminAppli = "/opt/zorvane/bin/";
+        values.FichierDefinitions = "/opt/zorvane/bin/definitions1.20.ret";
+        values.VersionAppli = "1.20";
+        values.CouleurFenetre = "&HFFFFFF";
+        values.CouleurBarre = "&HE0E0E0";
+        for (const std::string& word : dico) {
+            if (word.size() <= 12) {
+                store.ListeAna.push_back(word);
+            }
+        }
+        std::stable_sort(store.ListeAna.begin(), store.ListeAna.end(),
+                         [](const std::string& a, const std::string& b) {
+                             return a.size() != b.size() ? a.size() < b.size() : a < b;
+                         });
+        store.ListeDico = std::move(dico);
+        anagram::BuildIndex(index, store.ListeAna);
+        std::array<std::vector<std::string>, 26> byLetter;
+        for (const std::string& line : synonymLines) {
+            byLetter.at(FirstLetter(line) - 'A').push_back(line);
+        }
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            data::FillSynonymTable(store.Syno(letter), byLetter.at(letter - 'A'));
+        }
+    }
+
+    // The unaccented capital of a synonym line's first character (à -> A, é -> E, ç -> C).
+    static char FirstLetter(const std::string& line) {
+        const std::string folded = data::SubAccents(line.substr(0, 1), 1);
+        const char c = folded.empty() ? 'a' : folded[0];
+        if (c == '\x9C') { // œ
+            return 'O';
+        }
+        if (c == '\xE6') { // æ
+            return 'A';
+        }
+        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+};
+
+} // namespace zorvane::testing
