@@ -1,0 +1,194 @@
+"""Checks the committed resources against the formats the program reads."""
+import os
+import re
+import unicodedata
+import unittest
+
+ROOT = os.path.join(os.path.dirname(__file__), "..", "..", "resources")
+EMBEDDED = os.path.join(ROOT, "embedded")
+LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+
+POS_CODES = {
+    "adj", "adj adv", "adj interj", "adj interj n", "adj n", "adj n v", "adj prép",
+    "adj pron", "adj v", "adv", "adv conj", "adv loc", "adv n", "adv prép", "adv pron",
+    "adv v", "art", "conj", "conj n", "interj", "interj n", "loc", "loc adv", "n",
+    "n conj", "n préf", "n prép", "n pron", "n suff", "n v", "onomat", "préf", "prép",
+    "pron", "v"}
+SYNONYM_ABBREVIATIONS = ("adj", "adv", "art", "conj", "expr", "interj", "loc", "n",
+                         "préf", "prép", "pron", "v")
+
+# Latitude and longitude boxes of metropolitan France and the overseas territories.
+TERRITORIES = (
+    (41.3, 51.2, -5.3, 9.7),        # metropolitan France and Corsica
+    (14.3, 18.2, -63.2, -60.7),     # Antilles, Saint-Martin, Saint-Barthélemy
+    (2.0, 6.0, -54.7, -51.5),       # Guyane
+    (-21.5, -20.8, 55.1, 55.9),     # La Réunion
+    (-13.1, -12.5, 44.9, 45.4),     # Mayotte
+    (46.7, 47.2, -56.5, -56.0),     # Saint-Pierre-et-Miquelon
+    (-23.0, -19.0, 163.0, 169.0),   # Nouvelle-Calédonie
+    (-28.0, -7.0, -155.0, -134.0),  # Polynésie française
+    (-14.5, -13.0, -178.5, -176.0), # Wallis-et-Futuna
+)
+
+
+def read_resource(name, final_crlf=False):
+    """Lines of a resource, after checking its padding and line ends."""
+    with open(os.path.join(EMBEDDED, name), "rb") as src:
+        data = src.read()
+    if len(data) % 4:
+        raise AssertionError("%s: size %d is not a multiple of 4" % (name, len(data)))
+    body = data.rstrip(b"\0")
+    if len(data) - len(body) > 3:
+        raise AssertionError("%s: more than 3 NUL bytes of padding" % name)
+    if final_crlf:
+        if not body.endswith(b"\r\n") or body.endswith(b"\r\n\r\n"):
+            raise AssertionError("%s must end with one CR LF" % name)
+        body = body[:-2]
+    elif body.endswith(b"\r\n"):
+        raise AssertionError("%s ends with CR LF" % name)
+    if b"\0" in body or body.replace(b"\r\n", b"").count(b"\n") or b"\r" in body.replace(b"\r\n", b""):
+        raise AssertionError("%s: stray NUL, CR or LF" % name)
+    return body.decode("cp1252").split("\r\n")
+
+
+def plain(text):
+    text = text.replace("œ", "oe").replace("Œ", "OE").replace("æ", "ae").replace("Æ", "AE")
+    return "".join(c for c in unicodedata.normalize("NFD", text) if not unicodedata.combining(c))
+
+
+_cache = {}
+
+
+def dico():
+    if "dico" not in _cache:
+        _cache["dico"] = read_resource("DICO.100")
+    return _cache["dico"]
+
+
+class WordListTest(unittest.TestCase):
+    def test_dico(self):
+        words = dico()
+        self.assertGreaterEqual(len(words), 400000)
+        self.assertTrue(all(re.fullmatch(r"[A-Z]{2,15}", w) for w in words))
+        self.assertTrue(all(a < b for a, b in zip(words, words[1:])), "order or duplicates")
+
+    def test_ana_is_dico_up_to_12_letters_by_length(self):
+        ana = read_resource("ANA.99")
+        self.assertEqual(ana, sorted((w for w in dico() if len(w) <= 12), key=lambda w: (len(w), w)))
+
+
+class SynonymTest(unittest.TestCase):
+    def test_letters(self):
+        total = 0
+        for index, letter in enumerate(LETTERS):
+            name = "SYNONY%s.%d" % (letter, 101 + index)
+            lines = read_resource(name)
+            if lines == [""]:
+                lines = []
+            total += len(lines)
+            self.assertLessEqual(len(lines), 4300, name)
+            keys = []
+            for line in lines:
+                self.assertEqual((line.count("§"), line.count("$")), (1, 1), line)
+                head, rest = line.split("§")
+                code, syns = rest.split("$")
+                self.assertTrue(0 < len(head) <= 29, line)
+                self.assertEqual(plain(head[0]).upper()[:1], letter, line)
+                parts = code.split()
+                self.assertTrue(parts and all(p in SYNONYM_ABBREVIATIONS for p in parts), line)
+                self.assertEqual(parts, sorted(parts, key=SYNONYM_ABBREVIATIONS.index), line)
+                items = syns.split("\\")
+                self.assertTrue(all(items), line)
+                self.assertEqual(len(items), len(set(items)), line)
+                self.assertNotIn(head, items, line)
+                keys.append("".join(c for c in plain(head).lower() if c not in "-'’"))
+            self.assertEqual(keys, sorted(keys), name)
+        self.assertGreater(total, 30000)
+
+
+class DefinitionsTest(unittest.TestCase):
+    def test_one_entry_per_word(self):
+        with open(os.path.join(ROOT, "definitions1.20.ret"), "rb") as src:
+            data = src.read()
+        self.assertNotIn(b"\n", data.replace(b"\r\n", b""))
+        lines = data.decode("cp1252").split("\r\n")
+        self.assertEqual(lines[0], "[Cont]")
+        self.assertEqual(lines[-1], "")
+        words = dico()
+        self.assertEqual(len(lines), len(words) + 2)
+        values = {}
+        for number, line in enumerate(lines[1:-1], 1):
+            prefix = "%d= " % number
+            self.assertTrue(line.startswith(prefix), line)
+            values[words[number - 1]] = line[len(prefix):]
+        numbers = {w: i for i, w in enumerate(words)}
+        refs = 0
+        for word, value in values.items():
+            if value == "x§EXISTE":
+                self.assertLessEqual(len(word), 12, word)
+                continue
+            flag, rest = value.split("£", 1)
+            code, definition = rest.split("§", 1)
+            self.assertIn(flag, ("OK", "NOT"), word)
+            self.assertIn(code, POS_CODES, word)
+            if len(word) >= 13:
+                self.assertEqual(definition, "", word)
+                continue
+            self.assertTrue(definition.strip(), word)
+            if "Voir " in definition and len(definition) < 22:
+                target = re.fullmatch(r"Voir ([A-Z]+)\.", definition)
+                self.assertIsNotNone(target, word)
+                target = target.group(1)
+                self.assertIn(target, numbers, word)
+                own = values[target].split("§", 1)[-1]
+                is_reference = "Voir " in own and len(own) < 22
+                self.assertTrue(own and values[target] != "x§EXISTE" and not is_reference,
+                                "%s -> %s" % (word, target))
+                refs += 1
+        self.assertGreater(refs, 0)
+
+
+class CommuneTest(unittest.TestCase):
+    def test_lists_agree(self):
+        cp_lines = read_resource("LISTEPARCP.200")
+        nom_lines = read_resource("LISTEPARNOM.201", final_crlf=True)
+        self.assertLessEqual(len(cp_lines), 36379)
+        self.assertEqual(len(cp_lines), len(nom_lines))
+        from_cp, from_nom = [], []
+        for line in cp_lines:
+            f = line.split("§")
+            self.assertEqual(len(f), 11, line)
+            from_cp.append(tuple(f))
+        for line in nom_lines:
+            key, rest = line.split("$", 1)
+            f = rest.split("§")
+            self.assertEqual(len(f), 12, line)
+            insee, cp, dep, dep_name, name, reg, reg_name, lat, lon, acad, acad_code, zone = f
+            from_nom.append((cp + " " + key, name, dep + " " + dep_name, reg_name, reg, insee,
+                             acad, acad_code, zone, lat, lon))
+        self.assertEqual(sorted(from_cp), sorted(from_nom))
+        self.assertEqual([r[0] for r in from_cp], sorted(r[0] for r in from_cp))
+        self.assertEqual([l.split("$")[0] for l in nom_lines],
+                         sorted(l.split("$")[0] for l in nom_lines))
+        located = 0
+        for record in from_cp:
+            key, name, dep, _rn, _rc, insee, _an, _ac, zone, lat, lon = record
+            self.assertRegex(key, r"^\d{5} [A-Z0-9]+( [A-Z0-9]+)*$")
+            expected = " ".join(re.sub(r"[^A-Z0-9]", " ", plain(name).upper()).split())
+            self.assertEqual(key[6:], expected, record)
+            self.assertRegex(dep, r"^[0-9AB]{1,3} ")
+            self.assertRegex(insee, r"^[0-9AB]{5}$")
+            self.assertIn(zone, ("A", "B", "C", "."))
+            self.assertTrue(all(v.strip() for v in record), record)
+            if lat == "." or lon == ".":
+                self.assertEqual(lat, lon, record)
+                continue
+            la, lo = float(lat), float(lon)
+            self.assertTrue(any(a <= la <= b and c <= lo <= d for a, b, c, d in TERRITORIES),
+                            record)
+            located += 1
+        self.assertGreater(located, 0.9 * len(from_cp))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,170 @@
+import struct
+import unittest
+
+from zorvane_data import communes, littre, synonyms
+
+ARTICLE_NUMBERED = (
+    "<i><small>(a-ba-k') s. m.</small></i>\n\n"
+    "<b>1°</b> Terme d'architecture. Tailloir, partie &amp; sommet du chapiteau. \n"
+    "<span foreground=\"#0000CD\">Une citation</span>, <span foreground=\"#B22222\">BOSSUET</span>.\n"
+    "<b>2°</b> Terme d'antiquité. Tableau.\n")
+ARTICLE_PLAIN = (
+    "<i><small>(è-spa-dé) v. a.</small></i>\n"
+    "    <span foreground=\"#0000CD\">Citation d'abord</span>\n"
+    "    Battre le <i>chanvre</i> avec l'espade.\n\n"
+    "<b><big>ÉTYMOLOGIE</big></b>\n    Espade.")
+
+
+class LittreTest(unittest.TestCase):
+    def test_index_and_headwords(self):
+        raw = b"".join(w.encode() + b"\0" + struct.pack(">II", o, s)
+                       for w, o, s in (("ABAQUE", 0, 10), ("ÉCHINÉ, ÉE", 10, 5)))
+        self.assertEqual(littre.parse_idx(raw), [("ABAQUE", 0, 10), ("ÉCHINÉ, ÉE", 10, 5)])
+        self.assertEqual(littre.headword_key("ACTIF, IVE"), ("ACTIF", 0))
+        self.assertEqual(littre.headword_key("BARBE.2"), ("BARBE", 2))
+        self.assertEqual(littre.headword_key("OEIL"), ("OEIL", 0))
+        self.assertEqual(littre.headword_key("ENTRE-BATTRE (S')"), ("ENTREBATTRE", 0))
+        self.assertEqual(littre.headword_key("S'ENTR'ÉGORGER"), ("ENTREGORGER", 0))
+        self.assertEqual(littre.headword_key("DÉCOSTUMER (SE)"), ("DECOSTUMER", 0))
+        self.assertEqual(littre.headword_key("N'Y TOUCHE"), (None, 0))
+
+    def test_first_sense(self):
+        self.assertEqual(littre.first_sense(ARTICLE_NUMBERED),
+                         "Terme d'architecture. Tailloir, partie & sommet du chapiteau.")
+        self.assertEqual(littre.first_sense(ARTICLE_PLAIN), "Battre le chanvre avec l'espade.")
+        self.assertEqual(littre.first_sense("<i><small>(x)</small></i>\n<b><big>ÉTYM</big></b>\nX."), "")
+
+    def test_shorten(self):
+        text = "Un. Deux deux. Trois trois trois."
+        self.assertEqual(littre.shorten(text, 100), text)
+        self.assertEqual(littre.shorten(text, 16), "Un. Deux deux.")
+        self.assertEqual(littre.shorten("Un mot puis un autre mot", 15), "Un mot puis...")
+        self.assertEqual(littre.to_cp1252("logos λόγος œuvre"), "logos  œuvre")
+
+    def test_homographs_and_empty_articles(self):
+        parts = [ARTICLE_PLAIN.encode(), "<i><small>(x)</small></i>\n<b>1°</b> Poil du menton.".encode(),
+                 "<i><small>(x)</small></i>\n<b>1°</b> Cheval de Barbarie.".encode()]
+        a, b, c = (len(p) for p in parts)
+        entries = [("BARBE.2", a + b, c), ("BARBE.1", a, b), ("ESPADER", 0, a), ("VIDE", 0, 0)]
+        self.assertEqual(littre.definitions_from(entries, b"".join(parts)),
+                         {"BARBE": "Poil du menton.", "ESPADER": "Battre le chanvre avec l'espade."})
+
+
+THESAURUS = "\n".join([
+    "UTF-8",
+    "abattre|2", "(Verbe)|tuer|démolir|abattre", "(Nom Verbe)|démolir|raser",
+    "à cause|1", "(?)|par|pour",
+    "Ave|1", "(Nom)|salut!",
+    "œil|1", "(Nom)|regard|vue",
+    "bidule|1", "(?)|truc",
+    "vide|1", "(Adjectif)|creux|a§b",
+    "rien|1", "(Nom)|rien",
+    "1er|1", "(Adjectif)|premier",
+    "abats|1", "(Nom)|tripes", ""])
+
+
+class SynonymTest(unittest.TestCase):
+    def test_lines(self):
+        letters, dropped = synonyms.merge(synonyms.parse_thesaurus(THESAURUS),
+                                          {"bidule": {"n", "suff"}})
+        self.assertEqual(letters["A"], [
+            "à cause§loc$par\\pour",
+            "abats§n$tripes",
+            "abattre§n v$tuer\\démolir\\raser",
+            "Ave§n$salut!"])
+        self.assertEqual(letters["O"], ["œil§n$regard\\vue"])
+        self.assertEqual(letters["B"], ["bidule§n$truc"])
+        self.assertEqual(letters["V"], ["vide§adj$creux"])
+        self.assertNotIn("R", letters)
+        self.assertEqual(dropped, {"headword": 1, "synonym": 1, "empty": 1, "overflow": 0})
+
+    def test_text_normalization(self):
+        self.assertEqual(synonyms.normalize("d\u02bcabord\u00a0 x"), "d’abord x")
+        self.assertIsNone(synonyms.normalize("a\\b"))
+        self.assertIsNone(synonyms.normalize("ŝ"))
+        self.assertEqual(synonyms.category_code({"v", "n", "prép", "adj"}), "adj n prép v")
+
+
+def commune(code, name, dep, region, postcodes=(), kind="commune-actuelle", **extra):
+    return dict(code=code, nom=name, departement=dep, region=region, type=kind,
+                codesPostaux=list(postcodes), **extra)
+
+
+def place(insee, lat, lon, feature="PPL", population=100, gid=1, country="FR"):
+    row = [str(gid), "x", "x", "", lat, lon, "P", feature, country, "", "", "", "", insee,
+           str(population), "", "", "Europe/Paris", "2020-01-01"]
+    return "\t".join(row) + "\n"
+
+
+class CommuneTest(unittest.TestCase):
+    def setUp(self):
+        self.communes = [
+            commune("01053", "Bourg-en-Bresse", "01", "84"),
+            commune("01344", "Saint-Denis-lès-Bourg", "01", "84"),
+            commune("01999", "Nouvelle", "01", "84", anciensCodes=["01998"]),
+            commune("01998", "Ancienne", "01", "84", kind="commune-deleguee", chefLieu="01999"),
+            commune("75056", "Paris", "75", "11", ["75001", "75002"]),
+            commune("75101", "Paris 1er Arrondissement", "75", "11", ["75001"],
+                    kind="arrondissement-municipal"),
+            commune("98735", "Papeete", "987", "987", ["98714"]),
+            commune("98499", "Sans Code", "984", "984"),
+        ]
+        self.postcodes = [{"codePostal": "01000", "codeCommune": "01053"},
+                          {"codePostal": "01000", "codeCommune": "01344"},
+                          {"codePostal": "01440", "codeCommune": "01344"},
+                          {"codePostal": "01500", "codeCommune": "01999"}]
+        self.places = [place("01053", "46.20", "5.22", "PPLA", 40000, 3),
+                       place("01053", "46.30", "5.30", "PPLX", 900, 4),
+                       place("01998", "46.00", "5.00"),
+                       place("75101", "48.86", "2.34", gid=5),
+                       place("01344", "1.0", "1.0", country="DE", gid=6)]
+
+    def build(self):
+        return communes.build(
+            self.communes, [{"code": "01", "nom": "Ain"}, {"code": "75", "nom": "Paris"}],
+            [{"code": "84", "nom": "Auvergne-Rhône-Alpes"}, {"code": "11", "nom": "Île-de-France"}],
+            self.postcodes, self.places,
+            {"01": ("Lyon", "10", "A"), "75": ("Paris", "01", "C")})
+
+    def test_lines_and_coordinates(self):
+        records, figures = self.build()
+        cp = communes.postcode_lines(records)
+        self.assertEqual(cp, [
+            "01000 BOURG EN BRESSE§Bourg-en-Bresse§01 Ain§Auvergne-Rhône-Alpes§84§01053§Lyon§10§A§46.20§5.22",
+            "01000 SAINT DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
+            "§Lyon§10§A§46.2§5.22",
+            "01440 SAINT DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
+            "§Lyon§10§A§46.2§5.22",
+            "01500 NOUVELLE§Nouvelle§01 Ain§Auvergne-Rhône-Alpes§84§01999§Lyon§10§A§46.00§5.00",
+            "75001 PARIS 1ER ARRONDISSEMENT§Paris 1er Arrondissement§75 Paris§Île-de-France§11§75101"
+            "§Paris§01§C§48.86§2.34",
+            "98714 PAPEETE§Papeete§987 .§.§987§98735§.§.§.§.§."])
+        nom = communes.name_lines(records)
+        self.assertEqual(nom[0], "BOURG EN BRESSE$01053§01000§01§Ain§Bourg-en-Bresse§84"
+                                 "§Auvergne-Rhône-Alpes§46.20§5.22§Lyon§10§A")
+        self.assertEqual([n.split("$")[0] for n in nom],
+                         ["BOURG EN BRESSE", "NOUVELLE", "PAPEETE", "PARIS 1ER ARRONDISSEMENT",
+                          "SAINT DENIS LES BOURG", "SAINT DENIS LES BOURG"])
+        self.assertEqual(figures["by_method"], {"insee": 2, "former": 1, "postcode": 2})
+        self.assertEqual((figures["lines"], figures["with_coordinates"], figures["no_postcode"]),
+                         (6, 5, 1))
+
+    def test_postcode_mean(self):
+        coords, method = communes.locate(
+            ["A", "B", "C", "D"], {"A": ["1"], "B": ["1", "2"], "C": ["2"], "D": ["3"]},
+            {"A": ("10.0", "1.0"), "C": ("20.0", "3.0")}, {})
+        self.assertEqual(coords["B"], ("15", "2"))
+        self.assertEqual(method, {"A": "insee", "C": "insee", "B": "postcode"})
+        self.assertNotIn("D", coords)
+
+    def test_academy_table_covers_departments(self):
+        table = communes.load_academies()
+        metro = ["%02d" % n for n in range(1, 96) if n != 20] + ["2A", "2B"]
+        for dep in metro + ["971", "972", "973", "974", "976"]:
+            self.assertIn(dep, table, dep)
+        self.assertEqual(table["01"], ("Lyon", "10", "A"))
+        self.assertEqual({z for _n, _c, z in table.values()}, {"A", "B", "C", "."})
+
+
+if __name__ == "__main__":
+    unittest.main()

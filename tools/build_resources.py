@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Regenerates every resource under resources/ from the installed inputs.
+
+Run with the system interpreter, which sees Debian's Python modules:
+    /usr/bin/python3 tools/build_resources.py
+The npm inputs are read from $ZORVANE_INPUTS/npm (default
+~/.cache/zorvane-inputs/npm), where tools/fetch_inputs.sh puts them."""
+import argparse
+import os
+import sys
+import time
+from collections import Counter
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from zorvane_data import communes, definitions, lexicon, licences, littre  # noqa: E402
+from zorvane_data import synonyms, words  # noqa: E402
+from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DEFINITIONS_FILE = "definitions1.20.ret"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", default=os.path.join(ROOT, "resources"))
+    parser.add_argument("--inputs", default=os.environ.get(
+        "ZORVANE_INPUTS", os.path.expanduser("~/.cache/zorvane-inputs")))
+    args = parser.parse_args()
+    started = time.monotonic()
+    embedded = os.path.join(args.out, "embedded")
+    npm_root = os.path.join(args.inputs, "npm")
+    report = []
+
+    entries = lexicon.load_entries()
+    grouped = lexicon.group_words(entries)
+    dico = words.dico_order(grouped)
+    ana = words.ana_order(dico)
+    write_resource(embedded, "ANA", 99, ana)
+    write_resource(embedded, "DICO", 100, dico)
+    lengths = Counter(len(w) for w in dico)
+    report.append("DICO words: %d (ANA %d)" % (len(dico), len(ana)))
+    report.append("words per length: " + ", ".join(
+        "%d: %d" % (n, lengths[n]) for n in sorted(lengths)))
+
+    values = definitions.entry_values(dico, grouped, littre.load_definitions())
+    write_bytes(os.path.join(args.out, DEFINITIONS_FILE), definitions.render(values))
+    short = [v for w, v in zip(dico, values) if len(w) < definitions.LONG_WORD]
+    refs = sum(1 for v in short if "§Voir " in v)
+    defined = sum(1 for v in short if v != definitions.EXISTS)
+    report.append("2-12 letter words: %d, with a definition %d, with a cross-reference %d"
+                  " (%.1f %%)" % (len(short), defined - refs, refs, 100.0 * defined / len(short)))
+    report.append("NOT entries: %d (words not admitted by the rule, existence-only"
+                  " entries included: %d)" % (sum(1 for v in values if v.startswith("NOT£")),
+                                              sum(1 for i in grouped.values() if not i.admitted())))
+
+    lines_by_letter, dropped = synonyms.merge(synonyms.load(), lexicon.parts_by_form(entries))
+    for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
+        write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
+    report.append("synonym lines: %d; per letter: %s" % (
+        sum(len(v) for v in lines_by_letter.values()),
+        ", ".join("%s %d" % (k, len(lines_by_letter.get(k, [])))
+                  for k in "ABCDEFGHIJKLMNOPQRSTUVWXYZ")))
+    report.append("synonym items dropped: %s" % dropped)
+
+    records, figures = communes.build(academies=communes.load_academies(),
+                                      **communes.load_inputs(npm_root))
+    write_resource(embedded, "LISTEPARCP", 200, communes.postcode_lines(records))
+    write_resource(embedded, "LISTEPARNOM", 201, communes.name_lines(records), final_crlf=True)
+    report.append("commune lines: %d, with coordinates %d (%.2f %%), by method %s,"
+                  " communes without postal code %d" % (
+                      figures["lines"], figures["with_coordinates"],
+                      100.0 * figures["with_coordinates"] / figures["lines"],
+                      figures["by_method"], figures["no_postcode"]))
+
+    licences.copy_all(os.path.join(args.out, "licences"), npm_root)
+    for name in sorted(os.listdir(embedded)):
+        report.append("size %s: %d" % (name, os.path.getsize(os.path.join(embedded, name))))
+    report.append("size %s: %d" % (DEFINITIONS_FILE,
+                                   os.path.getsize(os.path.join(args.out, DEFINITIONS_FILE))))
+    report.append("build time: %.1f s" % (time.monotonic() - started))
+    print("\n".join(report))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,1 @@
+"""Zorvane resource builder: turns the open inputs into the embedded resources."""
