@@ -1,6 +1,7 @@
 #include "data/Frm02Charge.h"
 
 #include "ui/Logo.h"
+#include "ui/Text.h"
 #include "ui/Twips.h"
 #include "ui/WindowDrag.h"
 
@@ -115,7 +116,7 @@ void Frm02Charge::Load() {
     LblMotDef->setText(QString::number(values_.NbMotsDico) +
                        QStringLiteral(" mots de 2 à 15 lettres - ") +
                        QString::number(values_.NbDefinitions) + QStringLiteral(" définitions"));
-    LblVer->setText(QStringLiteral("Version ") + QString::fromLatin1(values_.VersionAppli.c_str()));
+    LblVer->setText(QStringLiteral("Version ") + ui::ToQt(values_.VersionAppli));
     platform_.pointer.SetBusy(true);
     show();
     Foc->setFocus();
