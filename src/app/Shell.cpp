@@ -1,5 +1,6 @@
 #include "app/Shell.h"
 
+#include "app/Frm04Options.h"
 #include "app/PlaceholderForm.h"
 
 namespace zorvane::app {
@@ -29,6 +30,12 @@ void Shell::ShowMainWindow() {
 }
 
 QWidget* Shell::MakeTool(Tool tool) {
+    switch (tool) {
+    case Tool::Options:
+        return new Frm04Options(context_, [this] { mdi_->ApplyColours(); });
+    default:
+        break;
+    }
     for (const ToolButton& button : ToolButtons()) {
         if (button.tool == tool) {
             return new PlaceholderForm(button.toolTip);

@@ -13,6 +13,7 @@ struct Platform {
     MousePointer& pointer;
     Clipboard& clipboard;
     LinkOpener& links;
+    ColourDialog& colours;
     SettingsStore& settings;
     const ResourceSource& resources;
     SingleInstance& instance;

@@ -14,6 +14,7 @@ QtPlatform::QtPlatform()
                 pointer_,
                 clipboard_,
                 links_,
+                colours_,
                 settings_,
                 resources_,
                 instance_,

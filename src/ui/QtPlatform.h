@@ -19,6 +19,7 @@ private:
     QtMousePointer pointer_;
     QtClipboard clipboard_;
     QtLinkOpener links_;
+    QtColourDialog colours_;
     QtSettingsStore settings_;
     EmbeddedResources resources_;
     LockFileInstance instance_;

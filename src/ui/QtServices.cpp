@@ -1,9 +1,11 @@
 #include "ui/QtServices.h"
 
+#include "ui/Colours.h"
 #include "ui/Text.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
@@ -90,6 +92,11 @@ void QtClipboard::Clear() { QApplication::clipboard()->clear(); }
 void QtClipboard::SetText(const QString& text) { QApplication::clipboard()->setText(text); }
 
 bool QtLinkOpener::Open(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+
+std::uint32_t QtColourDialog::Choose(std::uint32_t initial) {
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), QApplication::activeWindow());
+    return chosen.isValid() ? ToColourNumber(chosen) : initial;
+}
 
 std::optional<std::string> QtSettingsStore::Get(std::string_view app, std::string_view section,
                                                 std::string_view key) const {

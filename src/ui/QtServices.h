@@ -36,6 +36,11 @@ public:
     bool Open(const QString& url) override;
 };
 
+class QtColourDialog final : public ColourDialog {
+public:
+    std::uint32_t Choose(std::uint32_t initial) override;
+};
+
 // An INI file per application in the user's configuration folder, e.g.
 // ~/.config/Zorvane/ZRVN.ini with [Options] CouleurMDI=&HFFFFFF.
 class QtSettingsStore final : public SettingsStore {

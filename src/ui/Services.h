@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -60,6 +61,14 @@ class LinkOpener {
 public:
     virtual ~LinkOpener() = default;
     virtual bool Open(const QString& url) = 0;
+};
+
+// The platform's colour-choice dialog, opened on a colour; the colour it returns, which is
+// the one it was opened with when the user cancels.
+class ColourDialog {
+public:
+    virtual ~ColourDialog() = default;
+    virtual std::uint32_t Choose(std::uint32_t initial) = 0;
 };
 
 // Per-user texts addressed by application, section and key.

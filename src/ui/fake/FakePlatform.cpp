@@ -105,6 +105,16 @@ bool FakeLinkOpener::Open(const QString& url) {
     return succeeds;
 }
 
+std::uint32_t FakeColourDialog::Choose(std::uint32_t initial) {
+    openedWith.push_back(initial);
+    if (picks.empty()) {
+        return initial;
+    }
+    const std::uint32_t pick = picks.front();
+    picks.pop_front();
+    return pick;
+}
+
 std::string FakeSettingsStore::Path(std::string_view app, std::string_view section,
                                     std::string_view key) {
     return std::string(app) + "/" + std::string(section) + "/" + std::string(key);

@@ -69,6 +69,13 @@ public:
     bool succeeds = true;
 };
 
+class FakeColourDialog final : public ColourDialog {
+public:
+    std::uint32_t Choose(std::uint32_t initial) override;
+    std::vector<std::uint32_t> openedWith;
+    std::deque<std::uint32_t> picks; // consumed in order; a cancel when empty
+};
+
 class FakeSettingsStore final : public SettingsStore {
 public:
     std::optional<std::string> Get(std::string_view app, std::string_view section,
@@ -110,12 +117,14 @@ struct FakePlatform {
     FakeMousePointer pointer;
     FakeClipboard clipboard;
     FakeLinkOpener links;
+    FakeColourDialog colours;
     FakeSettingsStore settings;
     FakeResources resources;
     FakeSingleInstance instance;
     FakeProgramEnd end;
-    Platform platform{boxes,    timers,    pointer, clipboard,         links, settings,
-                      resources, instance, end,     "/opt/zorvane/bin", '/'};
+    Platform platform{boxes,    timers,   pointer, clipboard, links,
+                      colours,  settings, resources, instance, end,
+                      "/opt/zorvane/bin", '/'};
 };
 
 } // namespace zorvane::ui::fake
