@@ -147,14 +147,16 @@ void MDI::OpenTool(Tool tool) {
     if (form == nullptr) {
         form = makeTool_(tool);
         if (!IsChildWindow(tool)) {
-            form->setParent(this, Qt::Window);
+            if (form->parentWidget() != this) {
+                form->setParent(this, Qt::Window);
+            }
             form->setAttribute(Qt::WA_DeleteOnClose);
             form->show();
             return;
         }
-        QMdiSubWindow* sub = Area->addSubWindow(form, Qt::SubWindow | Qt::WindowCloseButtonHint |
-                                                          Qt::WindowMinimizeButtonHint |
-                                                          Qt::WindowTitleHint);
+        QMdiSubWindow* sub = Area->addSubWindow(
+            form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(form->windowTitle());
         sub->setWindowIcon(ui::DrawToolIcon(IconOf(tool)));

@@ -1,6 +1,7 @@
 #include "app/Shell.h"
 
 #include "app/Frm04Options.h"
+#include "app/Frm20About.h"
 #include "app/PlaceholderForm.h"
 
 namespace zorvane::app {
@@ -33,6 +34,8 @@ QWidget* Shell::MakeTool(Tool tool) {
     switch (tool) {
     case Tool::Options:
         return new Frm04Options(context_, [this] { mdi_->ApplyColours(); });
+    case Tool::About:
+        return new Frm20About(context_, mdi_, [] {});
     default:
         break;
     }

@@ -11,10 +11,13 @@ namespace zorvane::ui {
 void ShowRtf(QTextEdit* box, const RtfDocument& document) {
     box->clear();
     QTextCursor cursor(box->document());
+    QTextBlockFormat spaced;
+    spaced.setBottomMargin(4);
+    cursor.setBlockFormat(spaced);
     bool first = true;
     for (const RtfParagraph& paragraph : document.paragraphs) {
         if (!first) {
-            cursor.insertBlock();
+            cursor.insertBlock(spaced);
         }
         first = false;
         for (const RtfRun& run : paragraph) {
