@@ -1,14 +1,19 @@
 #include "anagram/AnagramIndex.h"
 
-#include <algorithm>
-
 namespace zorvane::anagram {
 
 std::string TriLettres(std::string_view word) {
+    // Words are short (15 letters at most in the lists): an insertion sort beats std::sort.
     std::string key(word);
-    std::sort(key.begin(), key.end(), [](char a, char b) {
-        return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-    });
+    for (std::size_t i = 1; i < key.size(); ++i) {
+        const char letter = key[i];
+        std::size_t j = i;
+        for (; j > 0 && static_cast<unsigned char>(key[j - 1]) > static_cast<unsigned char>(letter);
+             --j) {
+            key[j] = key[j - 1];
+        }
+        key[j] = letter;
+    }
     return key;
 }
 
