@@ -71,9 +71,15 @@ bool Frm01Boot::Load() {
 
 void Frm01Boot::TimRegTick() {
     values_.VersionAppli = ui::FromQt(LblVersion->text());
-    ReadSavedColours(platform_.settings, values_);
-    TimFin->Start(100);
     TimReg->Stop();
+    if (!ReadSavedColours(platform_.settings, values_)) {
+        platform_.boxes.Show(
+            QStringLiteral("Les réglages ne peuvent pas être enregistrés : le dossier de "
+                           "configuration n'est pas accessible en écriture.\r\nLe programme "
+                           "utilise les couleurs par défaut."),
+            ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
+    }
+    TimFin->Start(100);
 }
 
 void Frm01Boot::TimFinTick() {

@@ -5,20 +5,23 @@
 namespace zorvane::app {
 namespace {
 
-std::string ReadOne(ui::SettingsStore& store, std::string_view key, std::string_view fallback) {
+std::string ReadOne(ui::SettingsStore& store, std::string_view key, std::string_view fallback,
+                    bool& written) {
     StoredColour colour =
         ResolveColour(store.Get(kSettingsApp, kSettingsSection, key), fallback);
-    if (colour.writeBack) {
-        store.Save(kSettingsApp, kSettingsSection, key, colour.text);
+    if (colour.writeBack && !store.Save(kSettingsApp, kSettingsSection, key, colour.text)) {
+        written = false;
     }
     return std::move(colour.text);
 }
 
 } // namespace
 
-void ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
-    values.CouleurFenetre = ReadOne(store, kKeyCouleurMDI, kDefaultCouleurMDI);
-    values.CouleurBarre = ReadOne(store, kKeyCouleurBar, kDefaultCouleurBar);
+bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
+    bool written = true;
+    values.CouleurFenetre = ReadOne(store, kKeyCouleurMDI, kDefaultCouleurMDI, written);
+    values.CouleurBarre = ReadOne(store, kKeyCouleurBar, kDefaultCouleurBar, written);
+    return written;
 }
 
 bool SaveColours(ui::SettingsStore& store, const StartupValues& values) {

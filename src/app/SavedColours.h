@@ -7,8 +7,8 @@
 namespace zorvane::app {
 
 // CouleurMDI into CouleurFenetre, CouleurBar into CouleurBarre; a missing or unreadable
-// value is replaced by its default, which is written back.
-void ReadSavedColours(ui::SettingsStore& store, StartupValues& values);
+// value is replaced by its default, which is written back; false when that write failed.
+bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values);
 
 // CouleurFenetre to CouleurMDI, then CouleurBarre to CouleurBar; false when the store refused.
 bool SaveColours(ui::SettingsStore& store, const StartupValues& values);

@@ -59,6 +59,20 @@ private slots:
         QCOMPARE(fake.settings.values["ZRVN/Options/CouleurBar"], std::string("&HE0E0E0"));
     }
 
+    void unwritableSettingsAreSaidAndTheProgramGoesOn() {
+        FakePlatform fake;
+        AddWordResources(fake.resources);
+        fake.settings.writable = false;
+        app::Shell shell(fake.platform);
+        QVERIFY(shell.Start());
+        fake.timers.Advance(kStartToMainWindowMs);
+        QCOMPARE(fake.boxes.shown.size(), std::size_t{1});
+        QVERIFY(fake.boxes.shown[0].text.startsWith(QStringLiteral("Les réglages ne peuvent pas")));
+        QCOMPARE(shell.Values().CouleurFenetre, std::string("&HFFFFFF"));
+        QVERIFY(shell.MainWindow() != nullptr);
+        QVERIFY(!fake.end.ended);
+    }
+
     void secondCopyShowsTheMessageAndEnds() {
         FakePlatform fake;
         fake.instance.otherCopyRunning = true;
