@@ -27,23 +27,18 @@ std::optional<std::vector<std::string>> WordLoading::Lines(std::string_view type
     return SplitLines(*bytes);
 }
 
-bool WordLoading::Dictionary() {
-    auto lines = Lines("DICO", kIdDico);
+bool WordLoading::List(std::string_view type, int id, std::vector<std::string>& list) {
+    auto lines = Lines(type, id);
     if (!lines) {
         return false;
     }
-    store_.ListeDico = std::move(*lines);
+    list = std::move(*lines);
     return true;
 }
 
-bool WordLoading::AnagramList() {
-    auto lines = Lines("ANA", kIdAna);
-    if (!lines) {
-        return false;
-    }
-    store_.ListeAna = std::move(*lines);
-    return true;
-}
+bool WordLoading::Dictionary() { return List("DICO", kIdDico, store_.ListeDico); }
+
+bool WordLoading::AnagramList() { return List("ANA", kIdAna, store_.ListeAna); }
 
 bool WordLoading::SynonymLetter(char letter) {
     const std::string type = SynonymResourceType(letter);

@@ -19,6 +19,7 @@ public:
 
 private:
     std::optional<std::vector<std::string>> Lines(std::string_view type, int id);
+    bool List(std::string_view type, int id, std::vector<std::string>& list);
     bool Fail(std::string_view type, int id, std::string_view why);
 
     ui::Platform& platform_;
