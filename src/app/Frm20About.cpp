@@ -70,7 +70,7 @@ Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<v
     LblCertificat->setCursor(Qt::PointingHandCursor);
     LblCertificat->installEventFilter(this);
 
-    CmdSite = Place(new QPushButton(ui::ToQt(kMakerWebSite), FraLoad), 180, 6120, 3600, 480);
+    CmdSite = Place(new QPushButton(ui::ToQt(kMakerSiteCaption), FraLoad), 180, 6120, 3600, 480);
     CmdSite->setToolTip(QStringLiteral("Site internet du programme"));
     CmdContact = Place(new QPushButton(QStringLiteral("Contact"), FraLoad), 4500, 6120, 1700, 480);
     CmdFerme = Place(new QPushButton(QStringLiteral("Fermer"), FraLoad), 6400, 6120, 1820, 480);
@@ -81,7 +81,7 @@ Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<v
 
     connect(CmdSite, &QPushButton::clicked, this, [this] {
         Foc->setFocus();
-        OpenPage(kMakerWebSite);
+        OpenPage(kMakerSiteUrl);
     });
     connect(CmdContact, &QPushButton::clicked, this, std::move(showContact));
     connect(CmdFerme, &QPushButton::clicked, this, &QWidget::close);

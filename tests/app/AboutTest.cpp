@@ -51,7 +51,7 @@ private slots:
         about->CmdSite->click();
         QTest::mouseClick(about->LblCertificat, Qt::LeftButton);
         QCOMPARE(test.fake.links.opened,
-                 (std::vector<QString>{ui::ToQt(app::kMakerWebSite), ui::ToQt(app::kCertificatePage)}));
+                 (std::vector<QString>{ui::ToQt(app::kMakerSiteUrl), ui::ToQt(app::kCertificatePage)}));
         test.fake.links.succeeds = false; // a page that cannot open is not reported
         about->CmdSite->click();
         QVERIFY(test.fake.boxes.shown.empty());
