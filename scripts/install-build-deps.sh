@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    clang libclang-rt-14-dev
     python3
 )
 missing=()

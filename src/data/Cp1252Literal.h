@@ -21,7 +21,7 @@ template <std::size_t N> struct Utf8Literal {
 };
 
 // Decodes one UTF-8 sequence starting at i; advances i.
-consteval char32_t DecodeUtf8(const char* s, std::size_t& i) {
+constexpr char32_t DecodeUtf8(const char* s, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(s[i++]);
     if (lead < 0x80) {
         return lead;
@@ -34,7 +34,7 @@ consteval char32_t DecodeUtf8(const char* s, std::size_t& i) {
     return code;
 }
 
-template <std::size_t N> consteval std::size_t CountCodePoints(const Utf8Literal<N>& text) {
+template <std::size_t N> constexpr std::size_t CountCodePoints(const Utf8Literal<N>& text) {
     std::size_t count = 0;
     for (std::size_t i = 0; i + 1 < N;) {
         DecodeUtf8(text.bytes, i);
@@ -43,7 +43,7 @@ template <std::size_t N> consteval std::size_t CountCodePoints(const Utf8Literal
     return count;
 }
 
-template <std::size_t M, std::size_t N> consteval auto Encode(const Utf8Literal<N>& text) {
+template <std::size_t M, std::size_t N> constexpr auto Encode(const Utf8Literal<N>& text) {
     std::array<char, M + 1> out{};
     std::size_t o = 0;
     for (std::size_t i = 0; i + 1 < N;) {
