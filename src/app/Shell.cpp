@@ -3,6 +3,7 @@
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
 #include "app/PlaceholderForm.h"
+#include "synonyms/Frm12Syno.h"
 
 namespace zorvane::app {
 
@@ -34,6 +35,8 @@ QWidget* Shell::MakeTool(Tool tool) {
     switch (tool) {
     case Tool::Options:
         return new Frm04Options(context_, [this] { mdi_->ApplyColours(); });
+    case Tool::Syno:
+        return new synonyms::Frm12Syno(context_);
     case Tool::About:
         return new Frm20About(context_, mdi_, [] {});
     default:

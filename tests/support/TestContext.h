@@ -51,17 +51,21 @@ struct TestContext {
         }
     }
 
-    // The unaccented capital of a synonym line's first character (à -> A, é -> E, ç -> C).
+    // The table of a synonym line: the unaccented capital of its first character (à -> A,
+    // é -> E, ç -> C, œ -> O, æ -> A); lines that begin with anything else go to Z's table.
     static char FirstLetter(const std::string& line) {
         const std::string folded = data::SubAccents(line.substr(0, 1), 1);
-        const char c = folded.empty() ? 'a' : folded[0];
+        const char c = folded.empty() ? 'z' : folded[0];
         if (c == '\x9C') { // œ
             return 'O';
         }
         if (c == '\xE6') { // æ
             return 'A';
         }
-        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        if (c >= 'A' && c <= 'Z') {
+            return c;
+        }
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : 'Z';
     }
 };
 
