@@ -35,17 +35,16 @@ def read_resource(name, final_crlf=False):
     """Lines of a resource, after checking its padding and line ends."""
     with open(os.path.join(EMBEDDED, name), "rb") as src:
         data = src.read()
-    if len(data) % 4:
-        raise AssertionError("%s: size %d is not a multiple of 4" % (name, len(data)))
-    body = data.rstrip(b"\0")
-    if len(data) - len(body) > 3:
-        raise AssertionError("%s: more than 3 NUL bytes of padding" % name)
+    # No padding: a NUL would stay in the last word or field shown; the name
+    # list alone ends with CR LF and one NUL, which the commune loader skips.
     if final_crlf:
-        if not body.endswith(b"\r\n") or body.endswith(b"\r\n\r\n"):
-            raise AssertionError("%s must end with one CR LF" % name)
-        body = body[:-2]
-    elif body.endswith(b"\r\n"):
-        raise AssertionError("%s ends with CR LF" % name)
+        if not data.endswith(b"\r\n\0") or data.endswith(b"\r\n\r\n\0"):
+            raise AssertionError("%s must end with one CR LF and one NUL" % name)
+        body = data[:-3]
+    else:
+        body = data
+        if body.endswith(b"\r\n"):
+            raise AssertionError("%s ends with CR LF" % name)
     if b"\0" in body or body.replace(b"\r\n", b"").count(b"\n") or b"\r" in body.replace(b"\r\n", b""):
         raise AssertionError("%s: stray NUL, CR or LF" % name)
     return body.decode("cp1252").split("\r\n")

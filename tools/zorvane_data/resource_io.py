@@ -5,11 +5,11 @@ CRLF = "\r\n"
 
 
 def encode_lines(lines, final_crlf=False):
-    """cp1252 lines joined by CR LF, then NUL padding to a multiple of 4,
-    the way resource compilers align resource data."""
+    """cp1252 lines joined by CR LF, with no padding: a NUL after the last line
+    would stay in the last word or field the program shows. The name list alone
+    ends with CR LF and one NUL, the end the commune loader expects of it."""
     text = CRLF.join(lines) + (CRLF if final_crlf else "")
-    data = text.encode("cp1252")
-    return data + b"\0" * (-len(data) % 4)
+    return text.encode("cp1252") + (b"\0" if final_crlf else b"")
 
 
 def write_bytes(path, data):
