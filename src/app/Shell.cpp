@@ -3,6 +3,10 @@
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
 #include "app/PlaceholderForm.h"
+#include "check/Frm10Dico.h"
+#include "check/Frm15Scrabble.h"
+#include "communes/Frm14CD.h"
+#include "nearwords/Frm16Approchant.h"
 #include "synonyms/Frm12Syno.h"
 
 namespace zorvane::app {
@@ -31,14 +35,32 @@ void Shell::ShowMainWindow() {
     mdi_->show();
 }
 
+// One contact form at a time; it shows itself once its opening delay has run.
+void Shell::ShowContactForm(QWidget* owner) {
+    if (mail_ != nullptr) {
+        mail_->raise();
+        mail_->activateWindow();
+        return;
+    }
+    mail_ = new FrmMail(context_, owner);
+}
+
 QWidget* Shell::MakeTool(Tool tool) {
     switch (tool) {
     case Tool::Options:
         return new Frm04Options(context_, [this] { mdi_->ApplyColours(); });
+    case Tool::Dico:
+        return new check::Frm10Dico(context_);
+    case Tool::Scrabble:
+        return new check::Frm15Scrabble(context_);
+    case Tool::Approchant:
+        return new nearwords::Frm16Approchant(context_);
+    case Tool::CodPos:
+        return new communes::Frm14CD(context_);
     case Tool::Syno:
         return new synonyms::Frm12Syno(context_);
     case Tool::About:
-        return new Frm20About(context_, mdi_, [] {});
+        return new Frm20About(context_, mdi_, [this] { ShowContactForm(mdi_->ToolForm(Tool::About)); });
     default:
         break;
     }

@@ -3,6 +3,7 @@
 
 #include "app/AppContext.h"
 #include "app/Frm01Boot.h"
+#include "app/FrmMail.h"
 #include "app/MDI.h"
 #include "data/Frm02Charge.h"
 
@@ -28,6 +29,7 @@ private:
     void ShowLoadingScreen();
     void ShowMainWindow();
     QWidget* MakeTool(Tool tool);
+    void ShowContactForm(QWidget* owner);
 
     ui::Platform& platform_;
     StartupValues values_;
@@ -37,6 +39,7 @@ private:
     QPointer<Frm01Boot> boot_;
     QPointer<data::Frm02Charge> charge_;
     QPointer<MDI> mdi_;
+    QPointer<FrmMail> mail_;
 };
 
 } // namespace zorvane::app

@@ -14,6 +14,7 @@ struct Platform {
     Clipboard& clipboard;
     LinkOpener& links;
     ColourDialog& colours;
+    HtmlBrowser& browser;
     SettingsStore& settings;
     const ResourceSource& resources;
     SingleInstance& instance;

@@ -15,6 +15,7 @@ QtPlatform::QtPlatform()
                 clipboard_,
                 links_,
                 colours_,
+                browser_,
                 settings_,
                 resources_,
                 instance_,

@@ -4,6 +4,7 @@
 #include "ui/EmbeddedResources.h"
 #include "ui/Platform.h"
 #include "ui/QtServices.h"
+#include "ui/XdgHtmlBrowser.h"
 
 namespace zorvane::ui {
 
@@ -20,6 +21,7 @@ private:
     QtClipboard clipboard_;
     QtLinkOpener links_;
     QtColourDialog colours_;
+    XdgHtmlBrowser browser_;
     QtSettingsStore settings_;
     EmbeddedResources resources_;
     LockFileInstance instance_;

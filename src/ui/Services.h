@@ -71,6 +71,18 @@ public:
     virtual std::uint32_t Choose(std::uint32_t initial) = 0;
 };
 
+// The web browser the desktop opens HTML files with: the commune window starts it itself
+// with the map address.
+class HtmlBrowser {
+public:
+    virtual ~HtmlBrowser() = default;
+    // The program the desktop opens this existing file with; nothing when there is none or
+    // the file does not exist.
+    virtual std::optional<QString> FindExecutable(const QString& file) = 0;
+    // Starts the program with the address as its argument; false when it did not start.
+    virtual bool OpenWith(const QString& program, const QString& address) = 0;
+};
+
 // Per-user texts addressed by application, section and key.
 class SettingsStore {
 public:

@@ -4,6 +4,8 @@
 
 #include "ui/Platform.h"
 
+#include <QFile>
+
 #include <deque>
 #include <map>
 #include <vector>
@@ -76,6 +78,27 @@ public:
     std::deque<std::uint32_t> picks; // consumed in order; a cancel when empty
 };
 
+class FakeHtmlBrowser final : public HtmlBrowser {
+public:
+    std::optional<QString> FindExecutable(const QString& file) override {
+        asked.push_back(file);
+        QFile probe(file);
+        probeText =
+            probe.open(QIODevice::ReadOnly) ? QString::fromLatin1(probe.readAll()) : QString();
+        return program;
+    }
+    bool OpenWith(const QString& executable, const QString& address) override {
+        started.emplace_back(executable, address);
+        return starts;
+    }
+
+    std::optional<QString> program = QStringLiteral("/usr/bin/navigateur");
+    bool starts = true;
+    std::vector<QString> asked;
+    QString probeText; // the probe file's content when last asked; empty when it was missing
+    std::vector<std::pair<QString, QString>> started;
+};
+
 class FakeSettingsStore final : public SettingsStore {
 public:
     std::optional<std::string> Get(std::string_view app, std::string_view section,
@@ -118,13 +141,14 @@ struct FakePlatform {
     FakeClipboard clipboard;
     FakeLinkOpener links;
     FakeColourDialog colours;
+    FakeHtmlBrowser browser;
     FakeSettingsStore settings;
     FakeResources resources;
     FakeSingleInstance instance;
     FakeProgramEnd end;
-    Platform platform{boxes,    timers,   pointer, clipboard, links,
-                      colours,  settings, resources, instance, end,
-                      "/opt/zorvane/bin", '/'};
+    Platform platform{boxes,    timers,    pointer,  clipboard, links,
+                      colours,  browser,   settings, resources, instance,
+                      end,      "/opt/zorvane/bin", '/'};
 };
 
 } // namespace zorvane::ui::fake

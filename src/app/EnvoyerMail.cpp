@@ -1,0 +1,40 @@
+#include "app/EnvoyerMail.h"
+
+#include "data/TextHelpers.h"
+#include "ui/Text.h"
+
+namespace zorvane::app {
+namespace {
+
+void AppendPart(std::string& query, std::string_view name, std::string_view value) {
+    if (!value.empty()) {
+        query.append("&").append(name).append("=").append(value);
+    }
+}
+
+} // namespace
+
+std::string MailtoLink(std::string_view address, std::string_view subject, std::string_view body,
+                       std::string_view cc, std::string_view bcc) {
+    std::string query;
+    AppendPart(query, "Subject", subject);
+    AppendPart(query, "Body", data::sChangeCaractere(body, "\r\n", "%0D"));
+    AppendPart(query, "CC", cc);
+    AppendPart(query, "BCC", bcc);
+    if (!query.empty()) {
+        query[0] = '?';
+    }
+    return "mailto:" + std::string(address) + query;
+}
+
+void EnvoyerMail(ui::LinkOpener& links, std::string_view address, std::string_view subject,
+                 std::string_view body, std::string_view cc, std::string_view bcc) {
+    links.Open(ui::ToQt(MailtoLink(address, subject, body, cc, bcc)));
+}
+
+std::string MailBody(std::string_view name, std::string_view firstName, std::string_view message) {
+    return "Nom: " + std::string(name) + "\r\nPrenom: " + std::string(firstName) + "\r\n\r\n" +
+           std::string(message);
+}
+
+} // namespace zorvane::app

@@ -1,0 +1,55 @@
+#pragma once
+// The contact form: the user writes to the maker, and on sending the form hands the
+// message to the user's own mail program as a mailto: link. It shows itself 500 ms after
+// it is created and closes itself 3 seconds after a send.
+
+#include "app/AppContext.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace zorvane::app {
+
+class FrmMail final : public QWidget {
+    Q_OBJECT
+public:
+    // owner (the main about window) places the form; it is shown by TimDeb, not by the caller.
+    explicit FrmMail(AppContext& context, QWidget* owner = nullptr);
+
+    // The required fields in the order they are checked, and their marks.
+    enum Field { Nom, Pre, Obj, Rem };
+
+    QLabel* LblLogo;
+    QLabel* LblInfo1;
+    QLabel* LblInfo2;
+    QLabel* LblInfo3;
+    QLineEdit* TxtNom;
+    QLineEdit* TxtPre;
+    QLineEdit* TxtObj;
+    QPlainTextEdit* TxtRem;
+    std::array<QLabel*, 4> ImgF;
+    QLineEdit* TxtAdresse;
+    QPushButton* CmdMail;
+    QPushButton* CmdAnnule;
+    QLineEdit* Foc;
+    std::unique_ptr<ui::Timer> TimDeb;
+    std::unique_ptr<ui::Timer> TimEnd;
+
+    // The send button's click: checks the four fields, then hands the message over.
+    void CmdMailClick();
+
+private:
+    void BuildFields();
+    void FieldChanged(Field field, bool mayEnable);
+    QString FieldText(Field field) const;
+    QWidget* FieldBox(Field field) const;
+
+    AppContext& context_;
+};
+
+} // namespace zorvane::app

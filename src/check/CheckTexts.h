@@ -1,0 +1,23 @@
+#pragma once
+// The texts the two check windows compose from a result (cp1252).
+
+#include "check/WordCheck.h"
+
+#include <string>
+#include <string_view>
+
+namespace zorvane::check {
+
+// "Erreur 53" and what it means, on two lines: the definitions file is not there.
+std::string MissingFileMessage();
+
+// The admission sentence of an admitted word.
+std::string ValidSentence(std::string_view word);
+
+// Why a word that exists may still be refused at Scrabble; typed as the user typed it.
+std::string NotAdmittedInformation(std::string_view typed);
+
+// The word, its part of speech, its definition and a notice naming the program.
+std::string CopiedText(const WordCheckResult& result, std::string_view versionAppli);
+
+} // namespace zorvane::check

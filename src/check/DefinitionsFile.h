@@ -1,0 +1,24 @@
+#pragma once
+// The definitions file beside the program: an INI-like text whose section "Cont" holds one
+// entry per word number, read afresh (and closed again) for every entry asked for.
+
+#include <string>
+#include <string_view>
+
+namespace zorvane::check {
+
+// The failure numbers a reading can end with, as the user is told them.
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kFileAccessError = 75; // found but could not be opened
+inline constexpr int kReadError = 57;
+
+struct IniEntry {
+    std::string entry; // from the "=" of the entry line to its end; empty when there is none
+    int errorNumber = 0;
+};
+
+// The entry of key variable in section contener (names matched without regard to case,
+// the key matched whole: "12" never finds the line of "123"), trimmed of blanks.
+IniEntry GetIni(const std::string& filename, std::string_view contener, std::string_view variable);
+
+} // namespace zorvane::check

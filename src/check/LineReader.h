@@ -1,0 +1,36 @@
+#pragma once
+// Reads a text file one line at a time through a fixed block, so a file of any size (and a
+// line of any length) is streamed, never held whole.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorvane::check {
+
+class LineReader {
+public:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    // Reads from an open file; the caller keeps ownership of it.
+    explicit LineReader(std::FILE* file);
+
+    // The next line without its end (CR LF, LF or a lone CR), valid until the next call;
+    // false at the end of the file or on a read error. The last line needs no line end.
+    bool Next(std::string_view& line);
+    bool Failed() const { return failed_; }
+
+private:
+    bool Refill();
+
+    std::FILE* file_;
+    std::vector<char> block_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    std::string spanning_;      // a line that runs over the end of the block
+    bool skipLineFeed_ = false; // the last line ended with a CR at the end of a block
+    bool failed_ = false;
+};
+
+} // namespace zorvane::check

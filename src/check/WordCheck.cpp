@@ -1,0 +1,156 @@
+#include "check/WordCheck.h"
+
+#include "check/DefinitionsFile.h"
+#include "check/PartsOfSpeech.h"
+#include "check/ScrabblePoints.h"
+#include "data/Cp1252Literal.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace zorvane::check {
+namespace {
+
+using zorvane::operator""_cp;
+
+constexpr std::string_view kSection = "Cont";
+constexpr std::string_view kExistenceMarker = "= x§EXISTE"_cp;
+constexpr char kFlagEnd = '\xA3';     // "£"
+constexpr char kCategoryEnd = '\xA7'; // "§"
+constexpr std::string_view kNotAdmitted = "NOT";
+constexpr std::string_view kCrossReference = "Voir ";
+// A longer definition that mentions "Voir " is a definition, not a cross-reference.
+constexpr std::size_t kCrossReferenceLimit = 22;
+constexpr std::size_t kEntryLead = 2; // the "= " every entry begins with
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return upper;
+}
+
+// The word number (list position + 1) of the first entry equal to word.
+std::optional<std::size_t> WordNumber(const std::vector<std::string>& list, std::string_view word) {
+    const auto found = std::find(list.begin(), list.end(), word);
+    if (found == list.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - list.begin()) + 1;
+}
+
+IniEntry EntryOf(const CheckSources& sources, std::size_t number) {
+    return GetIni(sources.fichierDefinitions, kSection, std::to_string(number));
+}
+
+std::string_view TextAfter(std::string_view text, char separator) {
+    const std::size_t at = text.find(separator);
+    return at == std::string_view::npos ? std::string_view{} : text.substr(at + 1);
+}
+
+// "Voir ABAQUE." names ABAQUE: the last len - 6 characters before the first full point.
+std::optional<std::string_view> CrossReferenceTarget(std::string_view definition) {
+    const std::size_t point = definition.find('.');
+    if (point == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view before = definition.substr(0, point);
+    const std::size_t keep = definition.size() - 6;
+    return keep >= before.size() ? before : before.substr(before.size() - keep);
+}
+
+WordCheckResult NotFound(int errorNumber = 0) {
+    WordCheckResult result;
+    result.errorNumber = errorNumber;
+    return result;
+}
+
+// Flag, category and definition of a full entry "= flag£category§definition"; false when
+// a separator is missing.
+bool ReadFullEntry(std::string_view entry, WordCheckResult& result) {
+    const std::size_t flagEnd = entry.find(kFlagEnd);
+    const std::size_t categoryEnd = entry.find(kCategoryEnd);
+    if (flagEnd == std::string_view::npos || categoryEnd == std::string_view::npos) {
+        return false;
+    }
+    result.admitted =
+        entry.substr(0, flagEnd).substr(std::min(kEntryLead, flagEnd)) != kNotAdmitted;
+    result.categoryCode =
+        TextAfter(entry.substr(0, categoryEnd).substr(std::min(kEntryLead, categoryEnd)), kFlagEnd);
+    result.categoryLabel = PartOfSpeechLabel(result.categoryCode);
+    result.definition = entry.substr(categoryEnd + 1);
+    return true;
+}
+
+bool IsCrossReference(std::string_view definition) {
+    return definition.find(kCrossReference) != std::string_view::npos &&
+           definition.size() < kCrossReferenceLimit;
+}
+
+// The definition with the referenced word's one on the next line (one level only: a
+// reference found there stays text); nothing when the reference leads nowhere, with
+// errorNumber set when the file could not be read.
+std::optional<std::string> WithReferencedDefinition(const std::string& definition,
+                                                    const CheckSources& sources, int& errorNumber) {
+    const std::optional<std::string_view> target = CrossReferenceTarget(definition);
+    const std::optional<std::size_t> number =
+        target ? WordNumber(sources.listeDico, *target) : std::nullopt;
+    if (!number) {
+        return std::nullopt;
+    }
+    const IniEntry referenced = EntryOf(sources, *number);
+    errorNumber = referenced.errorNumber;
+    if (errorNumber != 0) {
+        return std::nullopt;
+    }
+    const std::string_view text = referenced.entry;
+    const bool separated = text.find(kCategoryEnd) != std::string_view::npos;
+    return definition + "\r\n" + std::string(separated ? TextAfter(text, kCategoryEnd) : text);
+}
+
+} // namespace
+
+std::string EmptyDefinitionSentence(int longMaxDefinition) {
+    return std::string(
+               "Ce mot existe mais il n'y a pas actuellement de définition pour les mots de plus de "_cp) +
+           std::to_string(longMaxDefinition) + " lettres.";
+}
+
+WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
+    const std::string word = UpperAscii(typed);
+    const std::optional<std::size_t> number = WordNumber(sources.listeDico, word);
+    if (!number) {
+        return NotFound();
+    }
+    const IniEntry read = EntryOf(sources, *number);
+    if (read.errorNumber != 0) {
+        return NotFound(read.errorNumber);
+    }
+    WordCheckResult result;
+    result.word = word;
+    result.points = ScrabblePoints(word);
+    if (read.entry == kExistenceMarker) {
+        result.outcome = CheckOutcome::ExistsWithoutDefinition;
+        return result;
+    }
+    if (!ReadFullEntry(read.entry, result)) {
+        return NotFound();
+    }
+    result.outcome = CheckOutcome::Found;
+    if (IsCrossReference(result.definition)) {
+        int errorNumber = 0;
+        std::optional<std::string> followed =
+            WithReferencedDefinition(result.definition, sources, errorNumber);
+        if (!followed) {
+            return NotFound(errorNumber);
+        }
+        result.definition = std::move(*followed);
+    }
+    result.copyAllowed = !result.definition.empty();
+    if (result.definition.empty()) {
+        result.definition = EmptyDefinitionSentence(sources.longMaxDefinition);
+    }
+    return result;
+}
+
+} // namespace zorvane::check

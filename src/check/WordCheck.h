@@ -1,0 +1,37 @@
+#pragma once
+// The check of one typed word: is it in the dictionary list, and what does the definitions
+// file say of it (Scrabble admission, part of speech, definition); what is it worth.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorvane::check {
+
+enum class CheckOutcome { NotFound, ExistsWithoutDefinition, Found };
+
+struct WordCheckResult {
+    CheckOutcome outcome = CheckOutcome::NotFound;
+    std::string word;     // the dictionary entry that matched; empty when not found
+    bool admitted = true; // false for a Found word flagged "NOT"
+    std::string categoryCode;
+    std::string categoryLabel; // empty when the code is not in the table
+    std::string definition;    // as it is shown, cross-reference followed
+    bool copyAllowed = false;  // a Found word with a definition of its own
+    int points = 0;            // for Found and ExistsWithoutDefinition
+    int errorNumber = 0;       // the definitions file could not be read (the outcome is NotFound)
+};
+
+struct CheckSources {
+    const std::vector<std::string>& listeDico;
+    const std::string& fichierDefinitions;
+    int longMaxDefinition;
+};
+
+// Runs the whole check on the typed text, which is looked up in upper case.
+WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources);
+
+// What a Found word without definition shows in place of one.
+std::string EmptyDefinitionSentence(int longMaxDefinition);
+
+} // namespace zorvane::check

@@ -1,0 +1,405 @@
+#include "communes/Frm14CD.h"
+
+#include "ui/HtmlProbeFile.h"
+
+#include "app/ToolForm.h"
+#include "communes/CommuneDetails.h"
+#include "communes/CommuneFailure.h"
+#include "communes/CommuneLinks.h"
+#include "data/Cp1252Literal.h"
+#include "ui/Text.h"
+#include "ui/Twips.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QSignalBlocker>
+
+namespace zorvane::communes {
+namespace {
+
+constexpr int kWidth = 9900;
+constexpr int kHeight = 6600;
+constexpr int kDetailsLeft = 4620;
+constexpr int kValuesLeft = 6240;
+constexpr int kDetailsTop = 420;
+constexpr int kDetailStep = 330;
+const QColor kGreyedBox(0xE0, 0xE0, 0xE0);
+const QString kLoadingInfo = QStringLiteral("Chargement des communes en cours...");
+
+// The detail labels, top to bottom, in the order of the record they show.
+constexpr std::array<QLabel * Frm14CD::*, 11> kDetailLabels{
+    &Frm14CD::LblCommune,  &Frm14CD::LblCommuneMin, &Frm14CD::LblDepartement,
+    &Frm14CD::LblRegion,   &Frm14CD::LblCodeRegion, &Frm14CD::LblInsee,
+    &Frm14CD::LblAcademie, &Frm14CD::LblCodeAca,    &Frm14CD::LblZoneVac,
+    &Frm14CD::LblLatitude, &Frm14CD::LblLongitude};
+
+template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(ui::TwipsRect(left, top, width, height, widget->parentWidget()));
+    return widget;
+}
+
+void PaintBox(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}
+
+// The copy image: two overlapping sheets.
+QIcon CopyIcon(int side) {
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0x30, 0x50, 0x80), 1.2));
+    painter.setBrush(QColor(0xE8, 0xF0, 0xFF));
+    const int sheet = side * 6 / 10;
+    painter.drawRect(side / 10, side / 10, sheet, sheet);
+    painter.drawRect(side * 3 / 10, side * 3 / 10, sheet, sheet);
+    return QIcon(picture);
+}
+
+} // namespace
+
+Frm14CD::Frm14CD(app::AppContext& context) : context_(context) {
+    setWindowTitle(QStringLiteral("RECHERCHER - Codes postaux et communes de France"));
+    setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
+
+    // First in the focus chain, out of sight: the window opens with no entry box focused.
+    Foc = new QPushButton(this);
+    Foc->setGeometry(-100, -100, 10, 10);
+    BuildEntries();
+    BuildDetails();
+    BuildButtons();
+    ClearDetails();
+
+    TimCP = context_.platform.timers.Create(QStringLiteral("TimCP"));
+    TimNom = context_.platform.timers.Create(QStringLiteral("TimNom"));
+    TimCP->OnTick = [this] { TimCPTick(); };
+    TimNom->OnTick = [this] { TimNomTick(); };
+    TimCP->Start(100);
+}
+
+void Frm14CD::BuildEntries() {
+    auto* byCode = Place(new QLabel(QStringLiteral("PAR CODE P."), this), 120, 120, 1440, 270);
+    auto* byName =
+        Place(new QLabel(QStringLiteral("PAR NOM DE COMMUNE"), this), 1680, 120, 2700, 270);
+    for (QLabel* heading : {byCode, byName}) {
+        heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #1F3F7F;"));
+    }
+    TxtCP = Place(new QLineEdit(this), 120, 420, 1440, 375);
+    TxtCP->setMaxLength(5);
+    TxtCherche = Place(new QLineEdit(this), 1680, 420, 2700, 375);
+    TxtMiroir = new QLineEdit(this);
+    TxtMiroir->hide();
+    Txt1Foc = Place(new QLineEdit(QStringLiteral("Ex: 75001"), this), 120, 420, 1440, 375);
+    Txt2Foc =
+        Place(new QLineEdit(QStringLiteral("Ex: ST JEAN LE BLANC"), this), 1680, 420, 2700, 375);
+    for (QLineEdit* placeholder : {Txt1Foc, Txt2Foc}) {
+        placeholder->setReadOnly(true);
+        placeholder->setFocusPolicy(Qt::ClickFocus);
+        placeholder->setStyleSheet(QStringLiteral("color: #808080;"));
+    }
+    LblInfo = Place(new QLabel(this), 120, 900, 4260, 285);
+    LstLaListe = Place(new QListWidget(this), 120, 1260, 4260, 5160);
+    QFont fixedPitch(QStringLiteral("Courier New"));
+    fixedPitch.setStyleHint(QFont::TypeWriter);
+    LstLaListe->setFont(fixedPitch);
+
+    for (QLineEdit* box : {TxtCP, TxtCherche, Txt1Foc, Txt2Foc}) {
+        box->installEventFilter(this);
+    }
+    connect(TxtCP, &QLineEdit::textChanged, this, &Frm14CD::TxtCPChange);
+    connect(TxtCherche, &QLineEdit::textChanged, this, &Frm14CD::TxtChercheChange);
+    connect(TxtMiroir, &QLineEdit::textChanged, this, &Frm14CD::TxtMiroirChange);
+    connect(LstLaListe, &QListWidget::itemClicked, this, &Frm14CD::LstLaListeClick);
+    connect(LstLaListe, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item != nullptr) {
+            LstLaListeClick(item);
+        }
+    });
+}
+
+void Frm14CD::BuildDetails() {
+    auto* frame = Place(new QFrame(this), kDetailsLeft - 120, kDetailsTop - 120, 5280,
+                        kDetailStep * 11 + 180);
+    frame->setFrameShape(QFrame::StyledPanel);
+    for (QLabel* Frm14CD::*member : kDetailLabels) {
+        this->*member = new QLabel(this);
+    }
+    const auto labels = DetailLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const int top = kDetailsTop + kDetailStep * static_cast<int>(i);
+        Place(new QLabel(ui::ToQt(DetailCaptions()[i]), this), kDetailsLeft, top, 1560, 285);
+        Place(labels[i], kValuesLeft, top, i == 0 ? 3120 : 3480, 285);
+        labels[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    }
+    ImgCopyTrue = Place(new QToolButton(this), kValuesLeft + 3150, kDetailsTop - 30, 330, 330);
+    ImgCopyTrue->setAutoRaise(true);
+    ImgCopyTrue->setIcon(CopyIcon(ImgCopyTrue->width()));
+    ImgCopyTrue->setToolTip(QStringLiteral("Copier le nom de la commune dans le presse-papier"));
+    connect(ImgCopyTrue, &QToolButton::clicked, this, &Frm14CD::ImgCopyTrueClick);
+}
+
+std::array<QLabel*, 11> Frm14CD::DetailLabels() const {
+    std::array<QLabel*, 11> labels{};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i] = this->*kDetailLabels[i];
+    }
+    return labels;
+}
+
+void Frm14CD::BuildButtons() {
+    CmdCopier =
+        Place(new QPushButton(QStringLiteral("Copier les\ndonnées"), this), 4500, 4320, 1500, 600);
+    CmdCopier->setToolTip(QStringLiteral("Copier les données dans le presse-papier"));
+    CmdGoogleMap =
+        Place(new QPushButton(QStringLiteral("Géolocaliser la commune\nsur Google Maps"), this),
+              6120, 4320, 3660, 600);
+    CmdGoogleMap->setToolTip(QStringLiteral("Geolocalisation"));
+    CmdExterne = Place(new QPushButton(QStringLiteral("Plus d' infos  sur  le  site\n") +
+                                           ui::ToQt(kTownHallSiteName),
+                                       this),
+                       4500, 5040, 3660, 600);
+    CmdExterne->setToolTip(QStringLiteral("Plus d'infos"));
+    CmdAbout = Place(new QPushButton(QStringLiteral("A propos"), this), 8280, 5040, 1500, 600);
+    CmdAbout->setToolTip(QStringLiteral("A propos du programme"));
+    CmdQ = Place(new QPushButton(QStringLiteral("Quitter"), this), 8280, 5820, 1500, 600);
+    CmdQ->setToolTip(QStringLiteral("Quitter le programme"));
+
+    connect(CmdCopier, &QPushButton::clicked, this, &Frm14CD::CmdCopierClick);
+    connect(CmdGoogleMap, &QPushButton::clicked, this, &Frm14CD::CmdGoogleMapClick);
+    connect(CmdExterne, &QPushButton::clicked, this, &Frm14CD::CmdExterneClick);
+    connect(CmdAbout, &QPushButton::clicked, this, &Frm14CD::CmdAboutClick);
+    connect(CmdQ, &QPushButton::clicked, this, [this] { app::CloseForm(this); });
+}
+
+// Loading: the postal-code list 100 ms after opening, the name list 200 ms later.
+void Frm14CD::TimCPTick() {
+    TimCP->Stop();
+    const auto bytes = context_.platform.resources.Bytes(kPostcodeResource, kPostcodeResourceId);
+    ShowLoadProblem(bytes ? FillPostcodeList(postcodes_, *bytes)
+                          : MissingResourceText(kPostcodeResource, kPostcodeResourceId));
+    TimNom->Start(200);
+}
+
+void Frm14CD::TimNomTick() {
+    TimNom->Stop();
+    const auto bytes = context_.platform.resources.Bytes(kNameResource, kNameResourceId);
+    ShowLoadProblem(bytes ? FillNameList(names_, *bytes)
+                          : MissingResourceText(kNameResource, kNameResourceId));
+    loaded_ = true;
+    // What was typed during loading is searched now.
+    if (searchMode_ == CommuneSearchMode::Postcode) {
+        TxtCPChange();
+    } else if (searchMode_ == CommuneSearchMode::Name) {
+        TxtMiroirChange();
+    }
+}
+
+void Frm14CD::ShowLoadProblem(const std::optional<std::string>& problem) {
+    if (problem) {
+        context_.platform.boxes.Show(ui::ToQt(*problem), ui::ToQt(context_.values.TitreAppli),
+                                     ui::Buttons::Ok, ui::Icon::Critical);
+    }
+}
+
+bool Frm14CD::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == Txt1Foc || watched == Txt2Foc) {
+            (watched == Txt1Foc ? TxtCP : TxtCherche)->setFocus();
+        } else if (watched == TxtCP) {
+            EntryFocused(TxtCP, TxtCherche, CommuneSearchMode::Postcode,
+                         QStringLiteral("Dans la zone de texte entrez un n° de CP."));
+        } else if (watched == TxtCherche) {
+            EntryFocused(TxtCherche, TxtCP, CommuneSearchMode::Name,
+                         QStringLiteral("Entrez un nom de commune."));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Frm14CD::EntryFocused(QLineEdit* box, QLineEdit* other, CommuneSearchMode mode,
+                           const QString& info) {
+    searchMode_ = mode;
+    (box == TxtCP ? Txt1Foc : Txt2Foc)->hide();
+    PaintBox(other, kGreyedBox);
+    PaintBox(box, Qt::white);
+    LblInfo->setText(info);
+}
+
+template <typename Work> void Frm14CD::Guarded(std::string_view place, Work work) {
+    try {
+        work();
+    } catch (...) {
+        context_.platform.boxes.Show(ui::ToQt(CurrentFailureText(place)),
+                                     ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
+                                     ui::Icon::Critical);
+    }
+}
+
+bool Frm14CD::ListsReady(std::size_t typedLength, std::size_t minLength) {
+    if (loaded_ || typedLength < minLength) {
+        return true;
+    }
+    LblInfo->setText(kLoadingInfo);
+    return false;
+}
+
+template <typename Search, typename Info>
+void Frm14CD::SearchAsTyped(std::string_view place, const QLineEdit* box, std::size_t minLength,
+                            Search search, Info info) {
+    LstLaListe->clear();
+    ClearDetails();
+    Guarded(place, [&] {
+        const std::string typed = ui::FromQt(box->text());
+        if (!ListsReady(typed.size(), minLength)) {
+            return;
+        }
+        const CommuneMatches matches = search(typed);
+        ShowMatches(matches);
+        LblInfo->setText(ui::ToQt(info(typed, matches.items.size())));
+    });
+}
+
+void Frm14CD::TxtCPChange() {
+    SearchAsTyped(
+        kPlacePostcodeSearch, TxtCP, kMinPostcodeLength,
+        [this](std::string_view typed) { return SearchByPostcode(postcodes_, typed); },
+        PostcodeInfo);
+}
+
+// Upper case, refused characters reported once each and taken out; the checked text goes
+// to TxtMiroir, whose change runs the search.
+void Frm14CD::TxtChercheChange() {
+    const NameEntry entry = CheckNameEntry(ui::FromQt(TxtCherche->text()));
+    for (const char refused : entry.refused) {
+        context_.platform.boxes.Show(ui::ToQt(RefusedCharacterText(refused)),
+                                     ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
+                                     ui::Icon::None);
+    }
+    const QString checked = ui::ToQt(entry.text);
+    if (TxtCherche->text() != checked) {
+        const QSignalBlocker quiet(TxtCherche);
+        TxtCherche->setText(checked);
+    }
+    TxtCherche->setCursorPosition(static_cast<int>(checked.size()));
+    TxtCherche->setFocus();
+    TxtMiroir->setText(checked);
+}
+
+void Frm14CD::TxtMiroirChange() {
+    SearchAsTyped(
+        kPlaceNameSearch, TxtMiroir, kMinNameLength,
+        [this](std::string_view name) { return SearchByName(names_, name); }, NameInfo);
+    context_.platform.pointer.SetBusy(false);
+}
+
+void Frm14CD::LstLaListeClick(QListWidgetItem* item) {
+    ClearDetails();
+    Guarded(kPlaceListClick, [this, item] {
+        if (const auto record =
+                FindListItem(searchMode_, postcodes_, names_, ui::FromQt(item->text()))) {
+            ShowDetails(*record);
+        }
+    });
+}
+
+void Frm14CD::ShowMatches(const CommuneMatches& matches) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(matches.items.size()));
+    for (const std::string& item : matches.items) {
+        items.push_back(ui::ToQt(item));
+    }
+    {
+        const QSignalBlocker quiet(LstLaListe);
+        LstLaListe->addItems(items);
+    }
+    if (matches.first) {
+        ShowDetails(*matches.first);
+    }
+}
+
+void Frm14CD::ShowDetails(const CommuneRecord& record) {
+    const DetailTexts texts = DetailsOf(record);
+    const auto labels = DetailLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i]->setText(ui::ToQt(texts[i]));
+    }
+    UpdateAvailability();
+}
+
+void Frm14CD::ClearDetails() {
+    for (QLabel* label : DetailLabels()) {
+        label->clear();
+    }
+    UpdateAvailability();
+}
+
+// The actions need a shown commune.
+void Frm14CD::UpdateAvailability() {
+    const bool shown = !LblCommuneMin->text().isEmpty();
+    for (QPushButton* button : {CmdExterne, CmdGoogleMap, CmdCopier}) {
+        button->setEnabled(shown);
+    }
+    ImgCopyTrue->setVisible(shown);
+}
+
+void Frm14CD::ShowInfoBox(const std::string& text) {
+    context_.platform.boxes.Show(ui::ToQt(text), ui::ToQt(context_.values.TitreAppli),
+                                 ui::Buttons::Ok, ui::Icon::None);
+}
+
+void Frm14CD::CmdCopierClick() {
+    DetailTexts shown;
+    const auto labels = DetailLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        shown[i] = ui::FromQt(labels[i]->text());
+    }
+    const std::string text = CopiedText(shown);
+    context_.platform.clipboard.Clear();
+    context_.platform.clipboard.SetText(ui::ToQt(text));
+    ShowInfoBox(std::string("Les données on été copiées dans le presse-papier."_cp) + "\r\n\r\n" +
+                text);
+}
+
+void Frm14CD::ImgCopyTrueClick() {
+    const std::string key = ui::FromQt(LblCommune->text());
+    context_.platform.clipboard.Clear();
+    context_.platform.clipboard.SetText(ui::ToQt(key));
+    ShowInfoBox(std::string("Le nom de commune a été copiée dans le presse-papier."_cp) +
+                "\r\n\r\n" + key);
+}
+
+// The browser is the program the desktop opens a ".HTM" file with; it gets the address.
+void Frm14CD::CmdGoogleMapClick() {
+    Foc->setFocus();
+    const QString address = ui::ToQt(
+        MapDirectionsUrl(ui::FromQt(LblLatitude->text()), ui::FromQt(LblLongitude->text())));
+    const ui::HtmlProbeFile probe;
+    const std::optional<QString> program = context_.platform.browser.FindExecutable(probe.Path());
+    if (!program) {
+        context_.platform.boxes.Show(QStringLiteral("Could not your Browser"),
+                                     QStringLiteral("Browser Not Found"), ui::Buttons::Ok,
+                                     ui::Icon::Exclamation);
+    } else if (!context_.platform.browser.OpenWith(*program, address)) {
+        context_.platform.boxes.Show(QStringLiteral("Web Page not Opened"),
+                                     QStringLiteral("URL Failed"), ui::Buttons::Ok,
+                                     ui::Icon::Exclamation);
+    }
+}
+
+void Frm14CD::CmdExterneClick() {
+    Foc->setFocus();
+    context_.platform.links.Open(ui::ToQt(
+        TownHallUrl(ui::FromQt(LblCommuneMin->text()), ui::FromQt(LblDepartement->text()))));
+}
+
+void Frm14CD::CmdAboutClick() {
+    Foc->setFocus();
+    if (!about_) {
+        about_ = new app::Frm21About(context_, this);
+    }
+    about_->show();
+}
+
+} // namespace zorvane::communes

@@ -1,0 +1,110 @@
+#pragma once
+// The communes window: finds communes while the user types a postal code or a name, shows
+// one commune's details, copies them and opens its map directions and town-hall page. It
+// loads its two commune lists in two timer steps each time it opens.
+
+#include "app/AppContext.h"
+#include "app/Frm21About.h"
+#include "communes/CommuneLists.h"
+#include "communes/CommuneRecord.h"
+#include "communes/CommuneSearch.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvane::communes {
+
+class Frm14CD final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frm14CD(app::AppContext& context);
+
+    QLineEdit* TxtCP;
+    QLineEdit* TxtCherche;
+    QLineEdit* TxtMiroir; // hidden: holds the checked name, its change runs the name search
+    QLineEdit* Txt1Foc;   // placeholders over the two entry boxes
+    QLineEdit* Txt2Foc;
+    QLabel* LblInfo;
+    QListWidget* LstLaListe;
+    QLabel* LblCommune;
+    QLabel* LblCommuneMin;
+    QLabel* LblDepartement;
+    QLabel* LblRegion;
+    QLabel* LblCodeRegion;
+    QLabel* LblInsee;
+    QLabel* LblAcademie;
+    QLabel* LblCodeAca;
+    QLabel* LblZoneVac;
+    QLabel* LblLatitude;
+    QLabel* LblLongitude;
+    QPushButton* CmdCopier;
+    QPushButton* CmdGoogleMap;
+    QPushButton* CmdExterne;
+    QPushButton* CmdAbout;
+    QToolButton* ImgCopyTrue;
+    QPushButton* CmdQ;
+    QPushButton* Foc;
+    std::unique_ptr<ui::Timer> TimCP;
+    std::unique_ptr<ui::Timer> TimNom;
+
+    CommuneSearchMode Mode() const { return searchMode_; }
+    // The about window while it is open.
+    app::Frm21About* About() const { return about_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildEntries();
+    void BuildDetails();
+    void BuildButtons();
+    std::array<QLabel*, 11> DetailLabels() const;
+
+    void TimCPTick();
+    void TimNomTick();
+    void ShowLoadProblem(const std::optional<std::string>& problem);
+
+    void EntryFocused(QLineEdit* box, QLineEdit* other, CommuneSearchMode mode,
+                      const QString& info);
+    void TxtCPChange();
+    void TxtChercheChange();
+    void TxtMiroirChange();
+    void LstLaListeClick(QListWidgetItem* item);
+    // False while the lists are still loading: the status line then says so.
+    bool ListsReady(std::size_t typedLength, std::size_t minLength);
+    // Clears the list and details, then searches what box holds and fills them.
+    template <typename Search, typename Info>
+    void SearchAsTyped(std::string_view place, const QLineEdit* box, std::size_t minLength,
+                       Search search, Info info);
+    void ShowMatches(const CommuneMatches& matches);
+    void ShowDetails(const CommuneRecord& record);
+    void ClearDetails();
+    void UpdateAvailability();
+    template <typename Work> void Guarded(std::string_view place, Work work);
+
+    void CmdCopierClick();
+    void ImgCopyTrueClick();
+    void CmdGoogleMapClick();
+    void CmdExterneClick();
+    void CmdAboutClick();
+    void ShowInfoBox(const std::string& text);
+
+    app::AppContext& context_;
+    PostcodeList postcodes_;
+    NameList names_;
+    bool loaded_ = false;
+    CommuneSearchMode searchMode_ = CommuneSearchMode::None;
+    QPointer<app::Frm21About> about_;
+};
+
+} // namespace zorvane::communes

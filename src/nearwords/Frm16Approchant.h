@@ -1,0 +1,58 @@
+#pragma once
+// The near-word window: a typed word, a precision of 90, 80 or 70 per cent, optionally
+// words one letter longer or shorter; the search runs in a timer tick once the waiting
+// state has painted.
+
+#include "app/AppContext.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace zorvane::nearwords {
+
+class Frm16Approchant final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frm16Approchant(app::AppContext& context);
+
+    QLineEdit* TxtCtrl;
+    QPushButton* CmdCtrl;
+    QLabel* LblN;
+    QGroupBox* Fra1;
+    std::array<QLabel*, 2> Lbl{}; // Lbl(1) only; place 0 unused
+    QLabel* LblTaux;
+    std::array<QRadioButton*, 3> Opt{};
+    QCheckBox* Chk2;
+    QPlainTextEdit* TxtRes;
+    QLabel* LblD;
+    QLabel* LblInfo2;
+    QLabel* LblInfo3;
+    QPushButton* Foc;
+    std::unique_ptr<ui::Timer> TimFind;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectControls();
+    void ShowRefusedCharacter();
+    void TxtCtrlEdited(const QString& text);
+    void TxtCtrlChanged();
+    void CmdCtrlClick();
+    void TimFindTick();
+    void ShowStatus(const QString& text, QRgb colour);
+    void SetResultBackground(QRgb colour);
+
+    app::AppContext& context_;
+};
+
+} // namespace zorvane::nearwords

@@ -1,0 +1,128 @@
+// The dictionary check over a small list and definitions file; points and texts.
+
+#include "check/WordCheck.h"
+
+#include "CheckData.h"
+#include "DefinitionsFixture.h"
+#include "check/CheckTexts.h"
+#include "check/PartsOfSpeech.h"
+#include "check/ScrabblePoints.h"
+
+#include <gtest/gtest.h>
+
+using namespace zorvane;
+using check::CheckOutcome;
+using check::WordCheckResult;
+
+namespace {
+
+class WordCheckTest : public ::testing::Test {
+protected:
+    zorvane::testing::TempFolder folder;
+    std::string path = folder.Write("definitions1.20.ret", zorvane::testing::CheckDefinitions());
+
+    WordCheckResult Check(std::string_view typed) const {
+        return check::CheckWord(typed, {zorvane::testing::kCheckDico, path, 12});
+    }
+};
+
+} // namespace
+
+TEST_F(WordCheckTest, FoundWordsAndTheirEntries) {
+    const WordCheckResult abaque = Check("abaque");
+    EXPECT_EQ(abaque.outcome, CheckOutcome::Found);
+    EXPECT_EQ(abaque.word, "ABAQUE");
+    EXPECT_TRUE(abaque.admitted);
+    EXPECT_EQ(abaque.categoryCode, "n");
+    EXPECT_EQ(abaque.categoryLabel, "nom");
+    EXPECT_EQ(abaque.definition, "Tablette du chapiteau d'une colonne.");
+    EXPECT_TRUE(abaque.copyAllowed);
+    EXPECT_EQ(abaque.points, 1 + 3 + 1 + 8 + 1 + 1);
+
+    const WordCheckResult chat = Check("CHAT");
+    EXPECT_FALSE(chat.admitted);
+    EXPECT_EQ(chat.points, 9);
+
+    const WordCheckResult examen = Check("EXAMEN");
+    EXPECT_EQ(examen.categoryLabel, "adjectif, préposition"_cp);
+    EXPECT_EQ(examen.points, 16);
+
+    const WordCheckResult kiwi = Check("KIWI");
+    EXPECT_EQ(kiwi.outcome, CheckOutcome::ExistsWithoutDefinition);
+    EXPECT_EQ(kiwi.points, 22);
+    EXPECT_FALSE(kiwi.copyAllowed);
+
+    const WordCheckResult ete = Check("ETE");
+    EXPECT_EQ(ete.definition, check::EmptyDefinitionSentence(12));
+    EXPECT_EQ(ete.definition, "Ce mot existe mais il n'y a pas actuellement de définition pour "
+                              "les mots de plus de 12 lettres."_cp);
+    EXPECT_FALSE(ete.copyAllowed);
+    EXPECT_EQ(ete.points, 3);
+}
+
+TEST_F(WordCheckTest, CrossReferences) {
+    // One level only: the target's own "Voir" is shown as text.
+    EXPECT_EQ(Check("ABACA").definition, "Voir ABAQUE.\r\nTablette du chapiteau d'une colonne.");
+    EXPECT_EQ(Check("BIS").definition, "Voir ABACA.\r\nVoir ABAQUE.");
+    const WordCheckResult longText = Check("QI");
+    EXPECT_EQ(longText.definition, "Voir ABACA, ou la page où on le dit."_cp);
+    EXPECT_EQ(longText.categoryLabel, "");
+    EXPECT_EQ(longText.points, 9);
+    EXPECT_EQ(Check("VOIRE").outcome, CheckOutcome::NotFound);   // no full point
+    EXPECT_EQ(Check("ZYTHUMS").outcome, CheckOutcome::NotFound); // target not in the list
+}
+
+TEST_F(WordCheckTest, FailuresEndAsNotFound) {
+    EXPECT_EQ(Check("CHIEN").outcome, CheckOutcome::NotFound);
+    EXPECT_EQ(Check("CHIEN").points, 0);
+    EXPECT_EQ(Check("ZZZ").outcome, CheckOutcome::NotFound); // entry without separators
+    EXPECT_EQ(Check("ZZZ").errorNumber, 0);
+    EXPECT_EQ(Check("A").outcome, CheckOutcome::NotFound);
+
+    const std::string absent = folder.PathOf("absent.ret");
+    const WordCheckResult missing =
+        check::CheckWord("chat", {zorvane::testing::kCheckDico, absent, 12});
+    EXPECT_EQ(missing.outcome, CheckOutcome::NotFound);
+    EXPECT_EQ(missing.errorNumber, 53);
+    EXPECT_EQ(check::MissingFileMessage(),
+              "Erreur 53\r\nLe fichier des définitions des mots est introuvable."_cp);
+    // A word absent from the list never opens the file.
+    EXPECT_EQ(check::CheckWord("CHIEN", {zorvane::testing::kCheckDico, absent, 12}).errorNumber, 0);
+    // No entry for the last word's number.
+    const std::string shorter = folder.Write("court.ret", "[Cont]\r\n1= x§EXISTE"_cp);
+    EXPECT_EQ(check::CheckWord("BIS", {zorvane::testing::kCheckDico, shorter, 12}).outcome,
+              CheckOutcome::NotFound);
+}
+
+TEST(ScrabblePoints, LettersCountedPerOccurrence) {
+    EXPECT_EQ(check::ScrabblePoints("KIWI"), 22);
+    EXPECT_EQ(check::ScrabblePoints("EXAMEN"), 16);
+    EXPECT_EQ(check::ScrabblePoints("ETE"), 3);
+    EXPECT_EQ(check::ScrabblePoints("QI"), 9);
+    EXPECT_EQ(check::ScrabblePoints("qi 1É"_cp), 0);
+    EXPECT_EQ(check::ChercheLet("ANANAS", "ANA"), 2); // each search one past the last hit
+    EXPECT_EQ(check::ChercheLet("", "A"), 0);
+    EXPECT_EQ(check::ChercheLet("A", ""), 0);
+}
+
+TEST(PartsOfSpeech, ExactCodesOnly) {
+    EXPECT_EQ(check::kPartsOfSpeech.size(), 35U);
+    EXPECT_EQ(check::PartOfSpeechLabel("n v"), "nom, verbe");
+    EXPECT_EQ(check::PartOfSpeechLabel("préf"_cp), "préfixe"_cp);
+    EXPECT_EQ(check::PartOfSpeechLabel("onomat"), "onomatopée"_cp);
+    EXPECT_EQ(check::PartOfSpeechLabel("N"), "");
+    EXPECT_EQ(check::PartOfSpeechLabel("n "), "");
+}
+
+TEST(CheckTexts, CopiedTextAndSentences) {
+    WordCheckResult result;
+    result.word = "ABAQUE";
+    result.categoryLabel = "nom";
+    result.definition = "Tablette.";
+    EXPECT_EQ(
+        check::CopiedText(result, "1.20"),
+        "ABAQUE\r\nnom\r\nTablette.\r\n\r\nTexte copié depuis :\r\nZorvane 1.20 - dictionnaire"_cp);
+    EXPECT_EQ(check::ValidSentence("QI"), "Le mot ''QI'' est valide au scrabble.");
+    EXPECT_TRUE(check::NotAdmittedInformation("chat").ends_with(
+        "\r\n\r\nLe mot chat existe mais n'est pas admis\r\nau jeu de scrabble."));
+}
