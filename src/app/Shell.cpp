@@ -6,6 +6,7 @@
 #include "check/Frm10Dico.h"
 #include "check/Frm15Scrabble.h"
 #include "communes/Frm14CD.h"
+#include "crossword/Frm13MotCroix.h"
 #include "nearwords/Frm16Approchant.h"
 #include "synonyms/Frm12Syno.h"
 
@@ -57,6 +58,8 @@ QWidget* Shell::MakeTool(Tool tool) {
         return new nearwords::Frm16Approchant(context_);
     case Tool::CodPos:
         return new communes::Frm14CD(context_);
+    case Tool::MotCroix:
+        return new crossword::Frm13MotCroix(context_);
     case Tool::Syno:
         return new synonyms::Frm12Syno(context_);
     case Tool::About:

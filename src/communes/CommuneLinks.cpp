@@ -1,6 +1,6 @@
 #include "communes/CommuneLinks.h"
 
-#include "communes/LetterCase.h"
+#include "data/Cp1252Case.h"
 #include "data/TextHelpers.h"
 
 namespace zorvane::communes {
@@ -11,7 +11,7 @@ std::string MapDirectionsUrl(std::string_view latitude, std::string_view longitu
 }
 
 std::string TownHallUrl(std::string_view name, std::string_view department) {
-    const std::string small = LowerCase(name);
+    const std::string small = data::ToLowerCp1252(name);
     const std::string path =
         data::ChangeEspaceTiret(data::SubAccents(small, small.size()), " ", "-");
     return "http://" + std::string(kTownHallHost) + "/" + std::string(department.substr(0, 2)) +

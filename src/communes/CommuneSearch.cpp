@@ -1,6 +1,6 @@
 #include "communes/CommuneSearch.h"
 
-#include "communes/LetterCase.h"
+#include "data/Cp1252Case.h"
 #include "data/Cp1252Literal.h"
 
 namespace zorvane::communes {
@@ -89,7 +89,7 @@ std::optional<CommuneRecord> FindListItem(CommuneSearchMode mode, const Postcode
 
 NameEntry CheckNameEntry(std::string_view typed) {
     NameEntry entry;
-    for (const char c : UpperCase(typed)) {
+    for (const char c : data::ToUpperCp1252(typed)) {
         if (kNameCharacters.find(c) != std::string_view::npos) {
             entry.text += c;
         } else if (entry.refused.find(c) == std::string::npos) {

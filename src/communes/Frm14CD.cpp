@@ -1,12 +1,12 @@
 #include "communes/Frm14CD.h"
 
-#include "ui/HtmlProbeFile.h"
-
+#include "app/InternalError.h"
 #include "app/ToolForm.h"
 #include "communes/CommuneDetails.h"
 #include "communes/CommuneFailure.h"
 #include "communes/CommuneLinks.h"
 #include "data/Cp1252Literal.h"
+#include "ui/HtmlProbeFile.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
@@ -231,7 +231,7 @@ template <typename Work> void Frm14CD::Guarded(std::string_view place, Work work
     try {
         work();
     } catch (...) {
-        context_.platform.boxes.Show(ui::ToQt(CurrentFailureText(place)),
+        context_.platform.boxes.Show(ui::ToQt(app::CurrentFailureText(place)),
                                      ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
                                      ui::Icon::Critical);
     }

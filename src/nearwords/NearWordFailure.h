@@ -16,7 +16,5 @@ public:
     CountOverflow();
 };
 
-// The internal-error text (cp1252) for the failure being handled; call it in a catch block.
-std::string NearWordFailureText();
 
 } // namespace zorvane::nearwords

@@ -1,8 +1,8 @@
 #include "synonyms/SynonymLookup.h"
 
 #include "data/TextHelpers.h"
-#include "synonyms/Cp1252Case.h"
-#include "synonyms/FailureReport.h"
+#include "data/Cp1252Case.h"
+#include "app/InternalError.h"
 #include "synonyms/SynonymMessages.h"
 #include "synonyms/SynonymOrder.h"
 
@@ -21,7 +21,7 @@ bool LowerBeginsWith(std::string_view stored, std::string_view key) {
         return false;
     }
     return std::equal(key.begin(), key.end(), stored.begin(),
-                      [](char k, char s) { return LowerCp1252(s) == k; });
+                      [](char k, char s) { return data::LowerCp1252(s) == k; });
 }
 
 std::size_t PlacesToScan(const data::SynonymLetterTable& table) {
@@ -43,7 +43,7 @@ void TakeEntry(std::string_view line, SynonymResult& result) {
 } // namespace
 
 std::string SearchKey(std::string_view typed) {
-    return ToLowerCp1252(data::SubAccents(typed, typed.size()));
+    return data::ToLowerCp1252(data::SubAccents(typed, typed.size()));
 }
 
 char TableLetter(std::string_view key) {
@@ -81,7 +81,7 @@ PrefixListResult SynonymLookup::PrefixList(std::string_view key) const {
                 }
             }
         } catch (...) {
-            result.failure = ReportCurrentFailure(kPlacePrefixList);
+            result.failure = app::CurrentFailureText(kPlacePrefixList);
         }
     }
     result.message = PrefixCountMessage(result.headwords.size());
@@ -105,7 +105,7 @@ SynonymResult SynonymLookup::Lookup(std::string_view key, std::string_view typed
                 result.synonyms = TrierDefinitions(result.synonymsText);
             }
         } catch (...) {
-            result.failure = ReportCurrentFailure(kPlaceLookup);
+            result.failure = app::CurrentFailureText(kPlaceLookup);
         }
     }
     result.message = ResultMessage(result.synonyms.size(), typed);

@@ -11,6 +11,10 @@
 
 namespace zorvane::synonyms {
 
+// Where a failure happened, in the internal-error report.
+inline constexpr std::string_view kPlacePrefixList = "022";
+inline constexpr std::string_view kPlaceLookup = "027";
+
 // The typed text with its small accented letters folded, then in lower case ("École"
 // gives "école", "Maison" gives "maison").
 std::string SearchKey(std::string_view typed);

@@ -1,7 +1,7 @@
 #include "synonyms/SynonymMessages.h"
 
 #include "data/Cp1252Literal.h"
-#include "synonyms/Cp1252Case.h"
+#include "data/Cp1252Case.h"
 
 #include <algorithm>
 #include <array>
@@ -84,7 +84,7 @@ std::string_view CategoryLabel(std::string_view code) {
 
 std::string CategoryCaption(std::string_view typed, std::string_view code) {
     const std::string_view label = CategoryLabel(code);
-    return label.empty() ? std::string() : ToUpperCp1252(typed) + std::string(label);
+    return label.empty() ? std::string() : data::ToUpperCp1252(typed) + std::string(label);
 }
 
 } // namespace zorvane::synonyms

@@ -4,6 +4,7 @@
 
 #include "data/Cp1252Literal.h"
 #include "nearwords/DictionaryWords.h"
+#include "app/InternalError.h"
 #include "nearwords/NearWordFailure.h"
 
 #include <gtest/gtest.h>
@@ -108,7 +109,7 @@ TEST(NearWordSearch, CountPast32767IsAnOverflow) {
         NearWordSearch(words, "MAISON", 90, false);
         FAIL() << "no overflow";
     } catch (const CountOverflow&) {
-        EXPECT_EQ(NearWordFailureText(), std::string("Dépassement de capacité"_cp) +
+        EXPECT_EQ(zorvane::app::CurrentFailureText(kPlaceNearWords), std::string("Dépassement de capacité"_cp) +
                                              std::string(17, ' ') + "\r\nErreur interne 021 - 6");
     }
 }

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace zorvane::synonyms {
+namespace zorvane::data {
 
 char LowerCp1252(char c);
 char UpperCp1252(char c);
 std::string ToLowerCp1252(std::string_view text);
 std::string ToUpperCp1252(std::string_view text);
 
-} // namespace zorvane::synonyms
+} // namespace zorvane::data

@@ -1,9 +1,9 @@
-#include "synonyms/Cp1252Case.h"
+#include "data/Cp1252Case.h"
 
 #include <algorithm>
 #include <array>
 
-namespace zorvane::synonyms {
+namespace zorvane::data {
 namespace {
 
 // The capital and small forms that cp1252 pairs outside A-Z and À-Þ / à-þ.
@@ -63,4 +63,4 @@ std::string ToUpperCp1252(std::string_view text) {
     return Mapped(text, Tables().upper);
 }
 
-} // namespace zorvane::synonyms
+} // namespace zorvane::data
