@@ -18,7 +18,8 @@ void BM_WindowKeystroke(benchmark::State& state, const char* typed) {
     data::WordStore store;
     anagram::AnagramIndex index;
     bench::LoadAll(bench::ShippedResources(), store, index);
-    app::AppContext context{fake.platform, values, store, index};
+    anagram::SharedPackedIndex packedIndex;
+    app::AppContext context{fake.platform, values, store, index, packedIndex};
     synonyms::Frm12Syno form(context);
     form.show();
     const QString text = QString::fromUtf8(typed);

@@ -3,6 +3,7 @@
 // word data.
 
 #include "anagram/AnagramIndex.h"
+#include "anagram/PackedIndex.h"
 #include "app/StartupValues.h"
 #include "data/WordStore.h"
 #include "ui/Platform.h"
@@ -14,6 +15,7 @@ struct AppContext {
     StartupValues& values;
     const data::WordStore& store;
     const anagram::AnagramIndex& index;
+    anagram::SharedPackedIndex& packedIndex; // the search's copy of index, made on first use
 };
 
 } // namespace zorvane::app

@@ -54,11 +54,6 @@ QPixmap ErrorMark(int side) {
     return mark;
 }
 
-template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(ui::TwipsRect(left, top, width, height, widget->parentWidget()));
-    return widget;
-}
-
 } // namespace
 
 FrmMail::FrmMail(AppContext& context, QWidget* owner)
@@ -69,24 +64,25 @@ FrmMail::FrmMail(AppContext& context, QWidget* owner)
     const QPoint corner(ui::TwipsToPixels(kLeft, this), ui::TwipsToPixels(kTop, this));
     move(owner != nullptr ? owner->mapToGlobal(corner) : corner);
 
-    Foc = Place(new QLineEdit(this), -3000, -3000, 300, 300);
+    Foc = ui::Place(new QLineEdit(this), -3000, -3000, 300, 300);
 
-    LblLogo = Place(new QLabel(QStringLiteral("Envoyer  un  email"), this), 240, 120, 6400, 480);
+    LblLogo =
+        ui::Place(new QLabel(QStringLiteral("Envoyer  un  email"), this), 240, 120, 6400, 480);
     LblLogo->setStyleSheet(QStringLiteral("font: bold 16pt 'DejaVu Serif'; color: #1F3F7F;"));
-    LblInfo1 = Place(new QLabel(this), 240, 720, 2640, 1800);
+    LblInfo1 = ui::Place(new QLabel(this), 240, 720, 2640, 1800);
     LblInfo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblInfo3 = Place(new QLabel(this), 300, 2760, 2580, 1900);
+    LblInfo3 = ui::Place(new QLabel(this), 300, 2760, 2580, 1900);
     LblInfo3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblInfo2 = Place(new QLabel(QStringLiteral("Attention:"), this), 240, 2760, 1000, 260);
+    LblInfo2 = ui::Place(new QLabel(QStringLiteral("Attention:"), this), 240, 2760, 1000, 260);
     LblInfo2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblInfo2->setStyleSheet(QStringLiteral("color: #B01010;"));
     BuildFields();
 
-    CmdMail = Place(new QPushButton(QStringLiteral("Envoyer le message >>"), this), kFieldLeft,
-                    kButtonsTop, 2460, kButtonsHeight);
+    CmdMail = ui::Place(new QPushButton(QStringLiteral("Envoyer le message >>"), this), kFieldLeft,
+                        kButtonsTop, 2460, kButtonsHeight);
     CmdMail->setToolTip(QStringLiteral("Envoyer un email"));
-    CmdAnnule = Place(new QPushButton(QStringLiteral("Annuler"), this), kFieldLeft + 2580,
-                      kButtonsTop, kFieldWidth - 2580, kButtonsHeight);
+    CmdAnnule = ui::Place(new QPushButton(QStringLiteral("Annuler"), this), kFieldLeft + 2580,
+                          kButtonsTop, kFieldWidth - 2580, kButtonsHeight);
     CmdAnnule->setToolTip(QStringLiteral("Fermer"));
 
     TimDeb = context_.platform.timers.Create(QStringLiteral("TimDeb"));
@@ -124,16 +120,16 @@ void FrmMail::BuildFields() {
     for (int field = Nom; field <= Rem; ++field) {
         const int top = 720 + 660 * field;
         const int height = field == Rem ? 1860 : 315;
-        Place(new QLabel(captions.at(field), this), kFieldLeft, top, kFieldWidth, 240);
-        Place(FieldBox(static_cast<Field>(field)), kFieldLeft, top + 240, kFieldWidth, height);
+        ui::Place(new QLabel(captions.at(field), this), kFieldLeft, top, kFieldWidth, 240);
+        ui::Place(FieldBox(static_cast<Field>(field)), kFieldLeft, top + 240, kFieldWidth, height);
         QLabel*& img = ImgF.at(field);
-        img =
-            Place(new QLabel(this), kFieldLeft + kFieldWidth + 60, top + 280, kMarkSide, kMarkSide);
+        img = ui::Place(new QLabel(this), kFieldLeft + kFieldWidth + 60, top + 280, kMarkSide,
+                        kMarkSide);
         img->setPixmap(mark);
         img->hide();
     }
-    TxtAdresse = Place(new QLineEdit(ui::ToQt(kMakerContactAddress), this), kFieldLeft, 4860,
-                       kFieldWidth, 315);
+    TxtAdresse = ui::Place(new QLineEdit(ui::ToQt(kMakerContactAddress), this), kFieldLeft, 4860,
+                           kFieldWidth, 315);
     TxtAdresse->setReadOnly(true);
 
     connect(TxtNom, &QLineEdit::textChanged, this, [this] { FieldChanged(Nom, true); });

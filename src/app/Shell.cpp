@@ -2,7 +2,7 @@
 
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
-#include "app/PlaceholderForm.h"
+#include "anagram/Frm11Ana.h"
 #include "check/Frm10Dico.h"
 #include "check/Frm15Scrabble.h"
 #include "communes/Frm14CD.h"
@@ -58,21 +58,16 @@ QWidget* Shell::MakeTool(Tool tool) {
         return new nearwords::Frm16Approchant(context_);
     case Tool::CodPos:
         return new communes::Frm14CD(context_);
+    case Tool::Ana:
+        return new anagram::Frm11Ana(context_);
     case Tool::MotCroix:
         return new crossword::Frm13MotCroix(context_);
     case Tool::Syno:
         return new synonyms::Frm12Syno(context_);
     case Tool::About:
         return new Frm20About(context_, mdi_, [this] { ShowContactForm(mdi_->ToolForm(Tool::About)); });
-    default:
-        break;
     }
-    for (const ToolButton& button : ToolButtons()) {
-        if (button.tool == tool) {
-            return new PlaceholderForm(button.toolTip);
-        }
-    }
-    return new PlaceholderForm(QString());
+    return nullptr; // not reached: every tool has its window above
 }
 
 } // namespace zorvane::app

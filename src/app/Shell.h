@@ -35,7 +35,8 @@ private:
     StartupValues values_;
     data::WordStore store_;
     anagram::AnagramIndex index_;
-    AppContext context_{platform_, values_, store_, index_};
+    anagram::SharedPackedIndex packedIndex_;
+    AppContext context_{platform_, values_, store_, index_, packedIndex_};
     QPointer<Frm01Boot> boot_;
     QPointer<data::Frm02Charge> charge_;
     QPointer<MDI> mdi_;

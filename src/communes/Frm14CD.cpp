@@ -34,11 +34,6 @@ constexpr std::array<QLabel * Frm14CD::*, 11> kDetailLabels{
     &Frm14CD::LblAcademie, &Frm14CD::LblCodeAca,    &Frm14CD::LblZoneVac,
     &Frm14CD::LblLatitude, &Frm14CD::LblLongitude};
 
-template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(ui::TwipsRect(left, top, width, height, widget->parentWidget()));
-    return widget;
-}
-
 void PaintBox(QLineEdit* box, const QColor& colour) {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, colour);
@@ -80,27 +75,27 @@ Frm14CD::Frm14CD(app::AppContext& context) : context_(context) {
 }
 
 void Frm14CD::BuildEntries() {
-    auto* byCode = Place(new QLabel(QStringLiteral("PAR CODE P."), this), 120, 120, 1440, 270);
+    auto* byCode = ui::Place(new QLabel(QStringLiteral("PAR CODE P."), this), 120, 120, 1440, 270);
     auto* byName =
-        Place(new QLabel(QStringLiteral("PAR NOM DE COMMUNE"), this), 1680, 120, 2700, 270);
+        ui::Place(new QLabel(QStringLiteral("PAR NOM DE COMMUNE"), this), 1680, 120, 2700, 270);
     for (QLabel* heading : {byCode, byName}) {
         heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #1F3F7F;"));
     }
-    TxtCP = Place(new QLineEdit(this), 120, 420, 1440, 375);
+    TxtCP = ui::Place(new QLineEdit(this), 120, 420, 1440, 375);
     TxtCP->setMaxLength(5);
-    TxtCherche = Place(new QLineEdit(this), 1680, 420, 2700, 375);
+    TxtCherche = ui::Place(new QLineEdit(this), 1680, 420, 2700, 375);
     TxtMiroir = new QLineEdit(this);
     TxtMiroir->hide();
-    Txt1Foc = Place(new QLineEdit(QStringLiteral("Ex: 75001"), this), 120, 420, 1440, 375);
-    Txt2Foc =
-        Place(new QLineEdit(QStringLiteral("Ex: ST JEAN LE BLANC"), this), 1680, 420, 2700, 375);
+    Txt1Foc = ui::Place(new QLineEdit(QStringLiteral("Ex: 75001"), this), 120, 420, 1440, 375);
+    Txt2Foc = ui::Place(new QLineEdit(QStringLiteral("Ex: ST JEAN LE BLANC"), this), 1680, 420,
+                        2700, 375);
     for (QLineEdit* placeholder : {Txt1Foc, Txt2Foc}) {
         placeholder->setReadOnly(true);
         placeholder->setFocusPolicy(Qt::ClickFocus);
         placeholder->setStyleSheet(QStringLiteral("color: #808080;"));
     }
-    LblInfo = Place(new QLabel(this), 120, 900, 4260, 285);
-    LstLaListe = Place(new QListWidget(this), 120, 1260, 4260, 5160);
+    LblInfo = ui::Place(new QLabel(this), 120, 900, 4260, 285);
+    LstLaListe = ui::Place(new QListWidget(this), 120, 1260, 4260, 5160);
     QFont fixedPitch(QStringLiteral("Courier New"));
     fixedPitch.setStyleHint(QFont::TypeWriter);
     LstLaListe->setFont(fixedPitch);
@@ -120,8 +115,8 @@ void Frm14CD::BuildEntries() {
 }
 
 void Frm14CD::BuildDetails() {
-    auto* frame = Place(new QFrame(this), kDetailsLeft - 120, kDetailsTop - 120, 5280,
-                        kDetailStep * 11 + 180);
+    auto* frame = ui::Place(new QFrame(this), kDetailsLeft - 120, kDetailsTop - 120, 5280,
+                            kDetailStep * 11 + 180);
     frame->setFrameShape(QFrame::StyledPanel);
     for (QLabel* Frm14CD::*member : kDetailLabels) {
         this->*member = new QLabel(this);
@@ -129,11 +124,11 @@ void Frm14CD::BuildDetails() {
     const auto labels = DetailLabels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const int top = kDetailsTop + kDetailStep * static_cast<int>(i);
-        Place(new QLabel(ui::ToQt(DetailCaptions()[i]), this), kDetailsLeft, top, 1560, 285);
-        Place(labels[i], kValuesLeft, top, i == 0 ? 3120 : 3480, 285);
+        ui::Place(new QLabel(ui::ToQt(DetailCaptions()[i]), this), kDetailsLeft, top, 1560, 285);
+        ui::Place(labels[i], kValuesLeft, top, i == 0 ? 3120 : 3480, 285);
         labels[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
     }
-    ImgCopyTrue = Place(new QToolButton(this), kValuesLeft + 3150, kDetailsTop - 30, 330, 330);
+    ImgCopyTrue = ui::Place(new QToolButton(this), kValuesLeft + 3150, kDetailsTop - 30, 330, 330);
     ImgCopyTrue->setAutoRaise(true);
     ImgCopyTrue->setIcon(CopyIcon(ImgCopyTrue->width()));
     ImgCopyTrue->setToolTip(QStringLiteral("Copier le nom de la commune dans le presse-papier"));
@@ -149,21 +144,21 @@ std::array<QLabel*, 11> Frm14CD::DetailLabels() const {
 }
 
 void Frm14CD::BuildButtons() {
-    CmdCopier =
-        Place(new QPushButton(QStringLiteral("Copier les\ndonnées"), this), 4500, 4320, 1500, 600);
+    CmdCopier = ui::Place(new QPushButton(QStringLiteral("Copier les\ndonnées"), this), 4500, 4320,
+                          1500, 600);
     CmdCopier->setToolTip(QStringLiteral("Copier les données dans le presse-papier"));
     CmdGoogleMap =
-        Place(new QPushButton(QStringLiteral("Géolocaliser la commune\nsur Google Maps"), this),
-              6120, 4320, 3660, 600);
+        ui::Place(new QPushButton(QStringLiteral("Géolocaliser la commune\nsur Google Maps"), this),
+                  6120, 4320, 3660, 600);
     CmdGoogleMap->setToolTip(QStringLiteral("Geolocalisation"));
-    CmdExterne = Place(new QPushButton(QStringLiteral("Plus d' infos  sur  le  site\n") +
-                                           ui::ToQt(kTownHallSiteName),
-                                       this),
-                       4500, 5040, 3660, 600);
+    CmdExterne = ui::Place(new QPushButton(QStringLiteral("Plus d' infos  sur  le  site\n") +
+                                               ui::ToQt(kTownHallSiteName),
+                                           this),
+                           4500, 5040, 3660, 600);
     CmdExterne->setToolTip(QStringLiteral("Plus d'infos"));
-    CmdAbout = Place(new QPushButton(QStringLiteral("A propos"), this), 8280, 5040, 1500, 600);
+    CmdAbout = ui::Place(new QPushButton(QStringLiteral("A propos"), this), 8280, 5040, 1500, 600);
     CmdAbout->setToolTip(QStringLiteral("A propos du programme"));
-    CmdQ = Place(new QPushButton(QStringLiteral("Quitter"), this), 8280, 5820, 1500, 600);
+    CmdQ = ui::Place(new QPushButton(QStringLiteral("Quitter"), this), 8280, 5820, 1500, 600);
     CmdQ->setToolTip(QStringLiteral("Quitter le programme"));
 
     connect(CmdCopier, &QPushButton::clicked, this, &Frm14CD::CmdCopierClick);

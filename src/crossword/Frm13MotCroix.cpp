@@ -30,14 +30,8 @@ constexpr int kBoxSide = 420;
 constexpr int kHelpLeft = 3240;
 constexpr int kHelpWidth = 6240;
 
-template <typename Control>
-Control* Place(Control* control, QWidget* parent, int left, int top, int width, int height) {
-    control->setGeometry(ui::TwipsRect(left, top, width, height, parent));
-    return control;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width, int height) {
-    auto* label = Place(new QLabel(text, parent), parent, left, top, width, height);
+    auto* label = ui::Place(new QLabel(text, parent), left, top, width, height);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -76,7 +70,7 @@ Frm13MotCroix::~Frm13MotCroix() {
 }
 
 void Frm13MotCroix::BuildLetterBoxes() {
-    CboLMot = Place(new QComboBox(this), this, 120, 360, 840, 360);
+    CboLMot = ui::Place(new QComboBox(this), 120, 360, 840, 360);
     for (int length = 3; length <= kLetterBoxes; ++length) {
         CboLMot->addItem(QStringLiteral("%1").arg(length, 2, 10, QLatin1Char('0')));
     }
@@ -87,10 +81,10 @@ void Frm13MotCroix::BuildLetterBoxes() {
     letterFont.setPointSize(letterFont.pointSize() + 3);
     for (int box = 1; box <= kLetterBoxes; ++box) {
         const int left = kBoxesLeft + (box - 1) * kBoxPitch;
-        LblN[box] = Place(new QLabel(QString::number(box), this), this, left, 90, kBoxSide, 240);
+        LblN[box] = ui::Place(new QLabel(QString::number(box), this), left, 90, kBoxSide, 240);
         LblN[box]->setAlignment(Qt::AlignCenter);
         SetColour(LblN[box], QPalette::WindowText, kGreyText);
-        TxtS[box] = Place(new QLineEdit(kUnknownBox, this), this, left, 330, kBoxSide, kBoxSide);
+        TxtS[box] = ui::Place(new QLineEdit(kUnknownBox, this), left, 330, kBoxSide, kBoxSide);
         TxtS[box]->setObjectName(QStringLiteral("TxtS(%1)").arg(box));
         TxtS[box]->setAlignment(Qt::AlignCenter);
         TxtS[box]->setFont(letterFont);
@@ -100,7 +94,7 @@ void Frm13MotCroix::BuildLetterBoxes() {
         SetColour(TxtS[box], QPalette::Text, kGreyText);
     }
     CmdRech1 =
-        Place(new QPushButton(QStringLiteral("Rechercher "), this), this, 7620, 300, 1860, 480);
+        ui::Place(new QPushButton(QStringLiteral("Rechercher "), this), 7620, 300, 1860, 480);
     CmdRech1->setEnabled(false);
     LblK = new QLabel(this);
     LblK->hide();
@@ -109,9 +103,9 @@ void Frm13MotCroix::BuildLetterBoxes() {
 void Frm13MotCroix::BuildResultAndHelp() {
     QFont fixedPitch(QStringLiteral("Courier New"));
     fixedPitch.setStyleHint(QFont::Monospace);
-    LstCache1 = Place(new QListWidget(this), this, 120, 960, 2940, 4320);
+    LstCache1 = ui::Place(new QListWidget(this), 120, 960, 2940, 4320);
     SetColour(LstCache1, QPalette::Base, kGrey);
-    LstRech1 = Place(new QListWidget(this), this, 120, 960, 2940, 4320); // over LstCache1
+    LstRech1 = ui::Place(new QListWidget(this), 120, 960, 2940, 4320); // over LstCache1
     LstRech1->setFont(fixedPitch);
     LstRech1->setUniformItemSizes(true);
     SetColour(LstRech1, QPalette::Base, Qt::white);

@@ -22,15 +22,8 @@ constexpr QRgb kFoundBrown = 0x804000;
 constexpr QRgb kFailureGrey = 0x404040;
 constexpr int kSearchDelayMs = 500;
 
-template <typename Control>
-Control* Place(Control* control, QWidget* parent, int left, int top, int width, int height) {
-    control->setGeometry(ui::TwipsRect(left, top, width, height, parent));
-    return control;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips) {
-    return Place(new QLabel(text, parent), parent, twips.x(), twips.y(), twips.width(),
-                 twips.height());
+    return ui::Place(new QLabel(text, parent), twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 // The result text with its CR LF line breaks as the text box holds lines.
@@ -57,17 +50,16 @@ Frm16Approchant::Frm16Approchant(app::AppContext& context) : context_(context) {
 }
 
 void Frm16Approchant::BuildControls() {
-    TxtCtrl = Place(new QLineEdit(this), this, 120, 120, 3000, 405);
+    TxtCtrl = ui::Place(new QLineEdit(this), 120, 120, 3000, 405);
     TxtCtrl->setMaxLength(kMaxTypedLetters);
     TxtCtrl->installEventFilter(this);
     LblN = MakeLabel(this, QStringLiteral("0"), QRect(3240, 165, 480, 300));
-    CmdCtrl =
-        Place(new QPushButton(QStringLiteral(" Rechercher"), this), this, 3780, 105, 1800, 435);
+    CmdCtrl = ui::Place(new QPushButton(QStringLiteral(" Rechercher"), this), 3780, 105, 1800, 435);
     CmdCtrl->setToolTip(QStringLiteral("Rechercher si un mot existe"));
     CmdCtrl->setEnabled(false);
 
-    Fra1 = Place(new QGroupBox(QStringLiteral("Options pour la recherche"), this), this, 120, 720,
-                 8520, 1980);
+    Fra1 = ui::Place(new QGroupBox(QStringLiteral("Options pour la recherche"), this), 120, 720,
+                     8520, 1980);
     Lbl[1] = MakeLabel(Fra1, QStringLiteral("Précision de la recherche de mots"),
                        QRect(180, 330, 3300, 285));
     LblTaux = MakeLabel(Fra1, QStringLiteral("90"), QRect(3540, 300, 600, 330));
@@ -79,16 +71,17 @@ void Frm16Approchant::BuildControls() {
                                             QStringLiteral("Précision moyenne."),
                                             QStringLiteral("Précision faible.")};
     for (std::size_t i = 0; i < Opt.size(); ++i) {
-        Opt[i] = Place(new QRadioButton(options[i], Fra1), Fra1, 300,
-                       690 + 300 * static_cast<int>(i), 3600, 285);
+        Opt[i] = ui::Place(new QRadioButton(options[i], Fra1), 300, 690 + 300 * static_cast<int>(i),
+                           3600, 285);
     }
     Opt[0]->setChecked(true); // the label's design value, 90
-    Chk2 = Place(new QCheckBox(QStringLiteral("Prendre en compte les mots ayant une lettre de plus "
-                                              "ou une lettres de moins."),
-                               Fra1),
-                 Fra1, 180, 1620, 8220, 300);
+    Chk2 = ui::Place(
+        new QCheckBox(QStringLiteral("Prendre en compte les mots ayant une lettre de plus "
+                                     "ou une lettres de moins."),
+                      Fra1),
+        180, 1620, 8220, 300);
 
-    TxtRes = Place(new QPlainTextEdit(this), this, 120, 2820, 4560, 3000);
+    TxtRes = ui::Place(new QPlainTextEdit(this), 120, 2820, 4560, 3000);
     TxtRes->setReadOnly(true);
     TxtRes->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixedPitch(QStringLiteral("Courier New"));
@@ -104,7 +97,7 @@ void Frm16Approchant::BuildControls() {
     LblD = MakeLabel(this, QStringLiteral("Entrez un mot dans la zone de texte"),
                      QRect(120, 5940, 8520, 300));
 
-    Foc = Place(new QPushButton(this), this, -300, -300, 15, 15);
+    Foc = ui::Place(new QPushButton(this), -300, -300, 15, 15);
     Foc->setAutoDefault(true); // Enter on the focus holder runs the search, as on the box
 }
 

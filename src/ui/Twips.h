@@ -15,4 +15,11 @@ int PixelsToTwips(int pixels, const QWidget* widget = nullptr);
 QSize TwipsSize(int width, int height, const QWidget* widget = nullptr);
 QRect TwipsRect(int left, int top, int width, int height, const QWidget* widget = nullptr);
 
+// Sets a control's place and size, given in twips in its parent; returns the control.
+template <typename Control>
+Control* Place(Control* control, int left, int top, int width, int height) {
+    control->setGeometry(TwipsRect(left, top, width, height, control));
+    return control;
+}
+
 } // namespace zorvane::ui

@@ -1,7 +1,6 @@
 // The main window: tool bar, one instance per tool window, cascade places, quitting.
 
 #include "app/MDI.h"
-#include "app/PlaceholderForm.h"
 #include "ui/Twips.h"
 #include "ui/fake/FakePlatform.h"
 
@@ -22,7 +21,10 @@ class MainWindowTest : public QObject {
         values.CouleurBarre = "&HE0E0E0";
         auto mdi = std::make_unique<app::MDI>(fake.platform, values, [this](Tool) {
             ++loads;
-            return new app::PlaceholderForm(QStringLiteral("Outil"));
+            auto* form = new QWidget;
+            form->setWindowTitle(QStringLiteral("Outil"));
+            form->setFixedSize(300, 200);
+            return form;
         });
         mdi->Load();
         mdi->show();

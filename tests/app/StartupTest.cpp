@@ -85,9 +85,8 @@ private slots:
         QCOMPARE(shell.Values().Reponse, std::int16_t{1});
         QVERIFY(fake.end.ended);
         QVERIFY(!fake.timers.FireNext()); // no timer left, so no window will come
-        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().begin(),
-                             QApplication::topLevelWidgets().end(),
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QVERIFY(std::none_of(windows.begin(), windows.end(),
                              [](QWidget* w) { return w->isVisible(); }));
     }
 

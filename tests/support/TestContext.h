@@ -19,7 +19,8 @@ struct TestContext {
     app::StartupValues values;
     data::WordStore store;
     anagram::AnagramIndex index;
-    app::AppContext context{fake.platform, values, store, index};
+    anagram::SharedPackedIndex packedIndex;
+    app::AppContext context{fake.platform, values, store, index, packedIndex};
 
     // dico: the dictionary in its order; the anagram list is derived as the data builder
     // does (words of at most 12 letters, by length then alphabetically). synonymLines:

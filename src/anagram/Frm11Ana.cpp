@@ -1,0 +1,375 @@
+#include "anagram/Frm11Ana.h"
+
+#include "anagram/AnagramSearch.h"
+#include "anagram/InputFilter.h"
+#include "anagram/SearchReport.h"
+#include "data/Cp1252.h"
+#include "ui/Text.h"
+#include "ui/ToolIcons.h"
+#include "ui/Twips.h"
+
+#include <QKeyEvent>
+#include <QStringList>
+#include <algorithm>
+#include <initializer_list>
+
+namespace zorvane::anagram {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kSearchingGrey(192, 192, 192);
+const QColor kEmptyGrey(224, 224, 224);
+
+constexpr int kWidth = 13800;
+constexpr int kHeight = 8160;
+constexpr int kListsTop = 1740;
+constexpr int kListsHeight = 5700;
+constexpr int kListGap = 60;
+constexpr int kTimLoadMs = 100;
+constexpr int kTimChercheMs = 500;
+constexpr int kMaxDrawOnScreen = 12;
+constexpr int kLongDraw = 11; // beyond it, a draw with a joker needs a confirmation
+
+// Longer words need wider lists.
+constexpr int ListWidth(int length) {
+    return 400 + 90 * length;
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(ui::TwipsRect(left, top, width, height, widget));
+}
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// Typed or pasted text as the filters see it. A character that cp1252 cannot hold is
+// refused like any other, rather than turned into "?" (which would be the joker).
+std::string TypedBytes(const QString& text) {
+    std::string bytes;
+    for (const char32_t code : text.toUcs4()) {
+        const int byte = cp1252::FromUnicode(code);
+        bytes.push_back(byte < 0 ? '\x7F' : static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+QString HourText(const QTime& time) {
+    return time.toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString Lines(std::initializer_list<const char*> lines) {
+    QStringList texts;
+    for (const char* line : lines) {
+        texts << QString::fromUtf8(line);
+    }
+    return texts.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+Frm11Ana::Frm11Ana(app::AppContext& context)
+    : TxtCh(new QLineEdit(this)),
+      LblN(MakeLabel(this, QStringLiteral("0"), QStringLiteral("LblN"))),
+      CmdCh(new QPushButton(QStringLiteral(" Rechercher"), this)),
+      FraOptions(new QGroupBox(QStringLiteral("Options de recherche"), this)),
+      Cbo1(new QComboBox(FraOptions)), Text5(new QLineEdit(FraOptions)),
+      LstAna(new QListWidget(this)), LblInfo(MakeLabel(this, QString(), QStringLiteral("LblInfo"))),
+      LblT1(MakeLabel(this, QString(), QStringLiteral("LblT1"))),
+      LblT2(MakeLabel(this, QString(), QStringLiteral("LblT2"))),
+      LblRes(MakeLabel(this, QString(), QStringLiteral("LblRes"))),
+      LblWait(MakeLabel(this, QStringLiteral("Lecture de la base de données, patientez..."),
+                        QStringLiteral("LblWait"))),
+      LblA11(MakeLabel(this, QString(), QStringLiteral("LblA11"))),
+      TimLoad(context.platform.timers.Create(QStringLiteral("TimLoad"))),
+      TimCherche(context.platform.timers.Create(QStringLiteral("TimCherche"))), context_(context) {
+    setObjectName(QStringLiteral("Frm11Ana"));
+    setWindowTitle(QStringLiteral("Anagrammes-Tous les mots possibles"));
+    setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
+    setAutoFillBackground(true);
+    FraOptions->setObjectName(QStringLiteral("FraOptions"));
+    FraOptions->setAutoFillBackground(true);
+    for (QLabel* hidden : {LblT1, LblT2, LblRes, LblWait}) {
+        hidden->hide();
+    }
+    BuildDrawRow();
+    BuildOptions();
+    BuildLists();
+    // The design state: no draw yet, so no search and no minimum length.
+    CmdCh->setEnabled(false);
+    Cbo1->setEnabled(false);
+    ImgCochA[1]->hide();
+
+    TimLoad->OnTick = [this] { TimLoadTick(); };
+    TimCherche->OnTick = [this] { TimChercheTick(); };
+    TimLoad->Start(kTimLoadMs);
+}
+
+Frm11Ana::~Frm11Ana() = default;
+
+void Frm11Ana::BuildDrawRow() {
+    TxtCh->setObjectName(QStringLiteral("TxtCh"));
+    TxtCh->setMaxLength(kMaxDrawOnScreen);
+    QFont big = TxtCh->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    TxtCh->setFont(big);
+    SetBackground(TxtCh, QPalette::Base, kEmptyGrey);
+    Place(TxtCh, 240, 240, 3120, 480);
+    connect(TxtCh, &QLineEdit::textChanged, this, &Frm11Ana::TxtChChange);
+
+    QFont bold = LblN->font();
+    bold.setBold(true);
+    LblN->setFont(bold);
+    LblN->setAlignment(Qt::AlignCenter);
+    Place(LblN, 3420, 300, 540, 360);
+
+    CmdCh->setObjectName(QStringLiteral("CmdCh"));
+    CmdCh->setToolTip(QStringLiteral("Rechercher les anagrammes"));
+    CmdCh->setIcon(ui::DrawToolIcon(ui::ToolIcon::Anagrams));
+    Place(CmdCh, 4080, 210, 1800, 540);
+    connect(CmdCh, &QPushButton::clicked, this, &Frm11Ana::CmdChClick);
+
+    Place(LblInfo, 240, 900, 5700, 360);
+}
+
+void Frm11Ana::BuildOptions() {
+    Place(FraOptions, 6120, 60, 7560, 1140);
+    Lbl[2] = MakeLabel(FraOptions, QStringLiteral("Mini lettres"), QStringLiteral("Lbl(2)"));
+    Place(Lbl[2], 240, 480, 1080, 300);
+    Cbo1->setObjectName(QStringLiteral("Cbo1"));
+    Cbo1->setEditable(true);
+    Cbo1->setInsertPolicy(QComboBox::NoInsert);
+    Place(Cbo1, 1320, 420, 840, 380);
+
+    Lbl[1] = MakeLabel(FraOptions, QStringLiteral("Lettre obligatoire"), QStringLiteral("Lbl(1)"));
+    Place(Lbl[1], 2520, 480, 1560, 300);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setMaxLength(1);
+    Text5->setAlignment(Qt::AlignCenter);
+    Place(Text5, 4080, 420, 480, 380);
+    connect(Text5, &QLineEdit::textChanged, this, &Frm11Ana::Text5Change);
+
+    for (const int index : {0, 1}) {
+        ImgCochA[index] = new ClickableImage(
+            index == 0 ? CheckPicture::EmptyBox : CheckPicture::CheckMark, FraOptions);
+        ImgCochA[index]->setObjectName(QStringLiteral("ImgCochA(%1)").arg(index));
+        ImgCochA[index]->move(ui::TwipsToPixels(4980, this), ui::TwipsToPixels(495, this));
+        connect(ImgCochA[index], &ClickableImage::clicked, this,
+                [this, index] { ImgCochAClick(index); });
+    }
+    Lbl[0] = MakeLabel(FraOptions, QStringLiteral("Ajouter un joker"), QStringLiteral("Lbl(0)"));
+    Place(Lbl[0], 5280, 480, 2100, 300);
+}
+
+void Frm11Ana::BuildLists() {
+    SetBackground(LblA11, QPalette::Window, kEmptyGrey);
+    LblA11->setAutoFillBackground(true);
+    Place(LblA11, 120, kListsTop - 360, kWidth - 240, 330);
+    int left = 120;
+    for (int length = kFirstLength; length <= kLastLength; ++length) {
+        const int width = ListWidth(length);
+        Nl[length] = MakeLabel(this, QString::number(length), QStringLiteral("Nl(%1)").arg(length));
+        Nl[length]->setAlignment(Qt::AlignCenter);
+        Place(Nl[length], left, kListsTop - 330, width, 270);
+        Lst[length] = new QListWidget(this);
+        Lst[length]->setObjectName(QStringLiteral("Lst(%1)").arg(length));
+        Place(Lst[length], left, kListsTop, width, kListsHeight);
+        SetListBackground(length, kEmptyGrey);
+        NR[length] = MakeLabel(this, QString(), QStringLiteral("NR(%1)").arg(length));
+        NR[length]->setAlignment(Qt::AlignCenter);
+        Place(NR[length], left, kListsTop + kListsHeight + 60, width, 300);
+        left += width + kListGap;
+    }
+    LstAna->setObjectName(QStringLiteral("LstAna"));
+    Place(LstAna, left + kListGap, kListsTop, kWidth - 120 - left - kListGap, kListsHeight);
+}
+
+void Frm11Ana::TimLoadTick() {
+    TimLoad->Stop();
+    SetBackdrop(kWhite);
+    TxtCh->setFocus();
+}
+
+void Frm11Ana::TxtChChange() {
+    const QString kept = ui::ToQt(FiltreSaisie(TypedBytes(TxtCh->text()), kLettresTirage));
+    if (kept != TxtCh->text()) {
+        TxtCh->setText(kept); // filtered again, and the window follows, in the nested change
+        return;
+    }
+    TxtCh->setCursorPosition(static_cast<int>(kept.size()));
+    TxtCh->setFocus();
+    const bool searchable = kept.size() > 1;
+    CmdCh->setEnabled(searchable);
+    CmdCh->setDefault(searchable);
+    const bool joker = kept.contains(QLatin1Char(kJoker));
+    ImgCochA[1]->setVisible(joker);
+    Lbl[0]->setText(joker ? QStringLiteral("Supprimer le joker")
+                          : QStringLiteral("Ajouter un joker"));
+    LblN->setText(QString::number(kept.size()));
+    // Every change of the draw sets the minimum length back to 2.
+    Cbo1->clear();
+    Cbo1->setEnabled(searchable);
+    if (searchable) {
+        for (int length = kFirstLength; length <= kept.size(); ++length) {
+            Cbo1->addItem(QString::number(length));
+        }
+        Cbo1->setEditText(QStringLiteral("2"));
+    }
+}
+
+void Frm11Ana::ImgCochAClick(int index) {
+    const QString draw = TxtCh->text();
+    if (index == 1) {
+        ImgCochA[1]->hide();
+        if (const qsizetype joker = draw.indexOf(QLatin1Char(kJoker)); joker >= 0) {
+            TxtCh->setText(QString(draw).remove(joker, 1));
+        }
+        Lbl[0]->setText(QStringLiteral("Ajouter un joker"));
+        return;
+    }
+    if (draw.size() == kMaxDrawOnScreen) {
+        Ask(Lines({"Le mot recherché compte 12 caractères,", "impossible de rajouter un joker.",
+                   "Modifier votre recherche."}),
+            ui::Buttons::Ok, ui::Icon::Information);
+        return;
+    }
+    ImgCochA[1]->show();
+    if (!draw.contains(QLatin1Char(kJoker))) {
+        TxtCh->setText(draw + QLatin1Char(kJoker));
+    }
+    Lbl[0]->setText(QStringLiteral("Supprimer le joker"));
+}
+
+void Frm11Ana::Text5Change() {
+    const QString kept = ui::ToQt(FiltreSaisie(TypedBytes(Text5->text()), kLettresObligatoires));
+    if (kept != Text5->text()) {
+        Text5->setText(kept);
+    }
+    Text5->setCursorPosition(static_cast<int>(Text5->text().size()));
+}
+
+void Frm11Ana::CmdChClick() {
+    const QString draw = TxtCh->text();
+    if (draw.contains(QLatin1Char(kJoker)) && draw.size() > kLongDraw) {
+        const int answer = Ask(
+            Lines({"Attention, la recherche contient un mot de plus de 11",
+                   "lettres avec un joker, la recherche risque d'être",
+                   "fortement  ralentie, elle  peut  éventuellement",
+                   "entraîner un blocage du programme.", "", "Voulez-vous quand même continuer ?"}),
+            ui::Buttons::YesNo, ui::Icon::Exclamation);
+        if (answer == ui::kAnswerNo) {
+            LblInfo->clear();
+            TxtCh->setFocus();
+            return;
+        }
+    }
+    context_.platform.pointer.SetBusy(true);
+    LblInfo->setText(QStringLiteral("Recherche en cours..."));
+    SetBackdrop(kSearchingGrey);
+    setEnabled(false);
+    LblT1->setText(HourText(Clock()));
+    for (int length = kFirstLength; length <= kLastLength; ++length) {
+        Lst[length]->clear();
+        SetListBackground(length, kWhite);
+    }
+    LstAna->clear();
+    TimCherche->Start(kTimChercheMs);
+}
+
+void Frm11Ana::TimChercheTick() {
+    TimCherche->Stop();
+    const std::string draw = TypedBytes(TxtCh->text());
+    const std::string minimum = TypedBytes(Cbo1->currentText());
+    const std::string mandatory = TypedBytes(Text5->text());
+    const AnagramResult result =
+        ChercheAnagrammes(context_.packedIndex.Of(context_.index), draw, minimum, mandatory);
+    QString withoutBlanks = TxtCh->text();
+    withoutBlanks.remove(QLatin1Char(' '));
+    if (withoutBlanks != TxtCh->text()) {
+        TxtCh->setText(withoutBlanks);
+    }
+    if (result.refused) {
+        Ask(ui::ToQt(UnSeulJokerMessage()), ui::Buttons::Ok, ui::Icon::Exclamation);
+        for (int length = kFirstLength; length <= kLastLength; ++length) {
+            SetListBackground(length, kEmptyGrey);
+        }
+        LblInfo->clear();
+        LeaveSearching();
+        return;
+    }
+    ShowResults(result);
+    LblT2->setText(HourText(Clock()));
+    LblRes->setText(ui::ToQt(DureeRecherche(ui::FromQt(LblT1->text()), ui::FromQt(LblT2->text()))));
+    LblInfo->setText(ui::ToQt(
+        TexteRapport(static_cast<std::size_t>(LstAna->count()), ui::FromQt(LblRes->text()))));
+    for (int length = kFirstLength; length <= kLastLength; ++length) {
+        if (Lst[length]->count() == 0) {
+            SetListBackground(length, kEmptyGrey);
+        }
+        NR[length]->setText(QString::number(Lst[length]->count()));
+    }
+    LeaveSearching();
+}
+
+void Frm11Ana::ShowResults(const AnagramResult& result) {
+    QStringList found;
+    found.reserve(static_cast<qsizetype>(result.combined.size()));
+    for (const std::string_view word : result.combined) {
+        found << ui::ToQt(word);
+    }
+    LstAna->addItems(found);
+    for (int length = kFirstLength; length <= kLastLength; ++length) {
+        // Each length list keeps its words in alphabetical order.
+        std::vector<std::string_view> words = result.byLength[length];
+        std::sort(words.begin(), words.end());
+        QStringList texts;
+        for (const std::string_view word : words) {
+            texts << ui::ToQt(word);
+        }
+        Lst[length]->addItems(texts);
+    }
+}
+
+void Frm11Ana::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && CmdCh->isEnabled() && CmdCh->isDefault()) {
+        CmdCh->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Frm11Ana::SetBackdrop(const QColor& colour) {
+    SetBackground(this, QPalette::Window, colour);
+    SetBackground(FraOptions, QPalette::Window, colour);
+}
+
+void Frm11Ana::SetListBackground(int length, const QColor& colour) {
+    SetBackground(Lst[length], QPalette::Base, colour);
+}
+
+void Frm11Ana::LeaveSearching() {
+    setEnabled(true);
+    SetBackdrop(kWhite);
+    context_.platform.pointer.SetBusy(false);
+}
+
+int Frm11Ana::Ask(const QString& text, ui::Buttons buttons, ui::Icon icon) {
+    const int answer =
+        context_.platform.boxes.Show(text, ui::ToQt(context_.values.TitreAppli), buttons, icon);
+    if (buttons == ui::Buttons::YesNo) {
+        context_.values.Reponse = static_cast<std::int16_t>(answer);
+    }
+    return answer;
+}
+
+} // namespace zorvane::anagram

@@ -1,0 +1,85 @@
+#pragma once
+// The anagram window: the user types a draw of up to 12 letters, one of them possibly the
+// joker "?", chooses a minimum length and a mandatory letter, and gets every word the draw
+// can spell in one list per word length, with the count and the time taken.
+
+#include "anagram/ClickableImage.h"
+#include "app/AppContext.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTime>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace zorvane::anagram {
+
+struct AnagramResult;
+
+class Frm11Ana final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kFirstLength = 2;
+    static constexpr int kLastLength = 12;
+
+    // The load handler: builds the window; TimLoad gives the draw box the focus 100 ms later.
+    explicit Frm11Ana(app::AppContext& context);
+    ~Frm11Ana() override;
+
+    QLineEdit* TxtCh;
+    QLabel* LblN;
+    QPushButton* CmdCh;
+    QGroupBox* FraOptions;
+    std::array<QLabel*, 3> Lbl{}; // (0) joker, (1) mandatory letter, (2) minimum
+    QComboBox* Cbo1;
+    QLineEdit* Text5;
+    std::array<ClickableImage*, 2> ImgCochA{};       // (0) empty box, (1) check mark over it
+    std::array<QListWidget*, kLastLength + 1> Lst{}; // (2) ... (12)
+    std::array<QLabel*, kLastLength + 1> Nl{};
+    std::array<QLabel*, kLastLength + 1> NR{};
+    QListWidget* LstAna;
+    QLabel* LblInfo;
+    QLabel* LblT1;
+    QLabel* LblT2;
+    QLabel* LblRes;
+    QLabel* LblWait;
+    QLabel* LblA11;
+    std::unique_ptr<ui::Timer> TimLoad;
+    std::unique_ptr<ui::Timer> TimCherche;
+
+    // The time of day the search times are taken from.
+    std::function<QTime()> Clock = [] { return QTime::currentTime(); };
+
+protected:
+    // Enter presses CmdCh while it is the default button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildDrawRow();
+    void BuildOptions();
+    void BuildLists();
+
+    void TimLoadTick();
+    void TxtChChange();
+    void ImgCochAClick(int index);
+    void Text5Change();
+    void CmdChClick();
+    void TimChercheTick();
+
+    void ShowResults(const AnagramResult& result);
+    void SetBackdrop(const QColor& colour);
+    void SetListBackground(int length, const QColor& colour);
+    void LeaveSearching(); // enabled, white, arrow pointer
+    int Ask(const QString& text, ui::Buttons buttons, ui::Icon icon);
+
+    app::AppContext& context_;
+    // The index laid out for the search, built at the first search (behind its waiting state).
+};
+
+} // namespace zorvane::anagram

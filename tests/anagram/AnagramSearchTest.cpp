@@ -1,0 +1,198 @@
+#include "anagram/AnagramSearch.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace zorvane::anagram;
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+// The anagram list's order: by length, then alphabetically.
+Words InListOrder(Words words) {
+    std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    return words;
+}
+
+const AnagramIndex& Filled(AnagramIndex& index, const Words& list) {
+    BuildIndex(index, list);
+    return index;
+}
+
+struct Searcher {
+    AnagramIndex index;
+    PackedIndex packed;
+    explicit Searcher(const Words& list) : packed(Filled(index, list)) {}
+    AnagramResult Run(std::string_view draw, std::string_view minimum = "2",
+                      std::string_view mandatory = "") const {
+        return ChercheAnagrammes(packed, draw, minimum, mandatory);
+    }
+};
+
+Words Texts(const std::vector<std::string_view>& views) {
+    return {views.begin(), views.end()};
+}
+
+// Independent oracle: the distinct words of the list that the draw's letters hold, with at
+// most one letter missing when the draw has a joker; sorted.
+Words Spellable(const Words& list, const std::string& draw, int minimum,
+                const std::string& mandatory) {
+    std::array<int, 256> have{};
+    for (const char c : draw) {
+        ++have[static_cast<unsigned char>(c)];
+    }
+    const int jokers = have['?'];
+    std::set<std::string> found;
+    for (const std::string& word : list) {
+        std::array<int, 256> need{};
+        int missing = 0;
+        for (const char c : word) {
+            missing += ++need[static_cast<unsigned char>(c)] > have[static_cast<unsigned char>(c)];
+        }
+        const int size = static_cast<int>(word.size());
+        if (missing <= jokers && size >= minimum && size <= static_cast<int>(draw.size()) &&
+            word.find(mandatory) != std::string::npos) {
+            found.insert(word);
+        }
+    }
+    return {found.begin(), found.end()};
+}
+
+// The search walked literally: every mask for every length and joker letter, the selected
+// characters in draw order, the bucket filtered, every word checked against all accepted.
+Words Literal(const AnagramIndex& index, const std::string& draw, int minimum,
+              const std::string& mandatory) {
+    const int n = static_cast<int>(draw.size());
+    const std::size_t joker = draw.find('?');
+    Words dejaVus;
+    Words shown;
+    std::vector<std::string_view> paquet;
+    for (int length = n; length >= minimum; --length) {
+        for (char letter = 'A'; letter <= (joker == std::string::npos ? 'A' : 'Z'); ++letter) {
+            std::string t = draw;
+            if (joker != std::string::npos) {
+                t[joker] = letter;
+            }
+            for (int mask = (1 << n) - 1; mask >= 3; --mask) {
+                std::string w;
+                for (int j = 0; j < n; ++j) {
+                    if ((mask >> (n - 1 - j)) & 1) {
+                        w += t[j];
+                    }
+                }
+                if (static_cast<int>(w.size()) != length || !index.CherchePaquet(w, paquet)) {
+                    continue;
+                }
+                for (const std::string_view c : paquet) {
+                    if (c.size() != w.size() ||
+                        !std::is_permutation(c.begin(), c.end(), w.begin()) ||
+                        std::find(dejaVus.begin(), dejaVus.end(), c) != dejaVus.end()) {
+                        continue;
+                    }
+                    if (c.find(mandatory) != std::string_view::npos) {
+                        shown.emplace_back(c);
+                    }
+                    dejaVus.emplace_back(c);
+                }
+            }
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+TEST(ChercheAnagrammes, HandCheckedDraws) {
+    const Searcher search(InListOrder(
+        {"AH", "CA", "HA", "TA", "TAC", "CHAT", "CHTI", "TCHI", "CHUT", "CHATS", "ZOO", "HACHE"}));
+    const AnagramResult chat = search.Run("CHAT");
+    EXPECT_EQ(Texts(chat.combined), (Words{"CHAT", "TAC", "CA", "AH", "HA", "TA"}));
+    EXPECT_EQ(Texts(chat.byLength[2]), (Words{"CA", "AH", "HA", "TA"}));
+    EXPECT_EQ(Texts(chat.byLength[4]), Words{"CHAT"});
+    EXPECT_EQ(Texts(search.Run("CHAT", "3").combined), (Words{"CHAT", "TAC"}));
+    // Left out by the mandatory letter, but accepted all the same.
+    const AnagramResult withH = search.Run("C H A T", "2", "H");
+    EXPECT_EQ(Texts(withH.combined), (Words{"CHAT", "AH", "HA"}));
+    EXPECT_EQ(withH.accepted, 6U);
+    // The joker: letters in turn, the words of pass A first.
+    const Words joker = Texts(search.Run("CH?T").combined);
+    EXPECT_EQ(Words(joker.begin(), joker.begin() + 5),
+              (Words{"CHAT", "CHTI", "TCHI", "CHUT", "TAC"}));
+    // Every pass finds CHAT again; it is listed once, first of the 4-letter words.
+    const Words again = Texts(search.Run("CHAT?").combined);
+    EXPECT_EQ(std::count(again.begin(), again.end(), "CHAT"), 1);
+    EXPECT_EQ(again[0], "CHATS");
+    EXPECT_EQ(again[1], "CHAT");
+    EXPECT_TRUE(search.Run("ZO??").refused);
+    EXPECT_TRUE(search.Run("A").combined.empty());
+    EXPECT_TRUE(search.Run("CHATHACHEZOO", "15").combined.empty());
+}
+
+TEST(ChercheAnagrammes, SharedBucketsAndRepeatsAreFiltered) {
+    // ACCIDENTELS's key lands on the bucket of ACDEILNORST, which the draw spells with the
+    // joker as D, but it needs a second C and a second E.
+    const Searcher search({"ACCIDENTELS", "CHAT", "CHAT", "TACH", "TACH"});
+    EXPECT_TRUE(search.Run("AEINRSTLOC?", "11").combined.empty());
+    EXPECT_EQ(Texts(search.Run("ACCIDENTELS", "11").combined), Words{"ACCIDENTELS"});
+    // A further word stored twice in its bucket is listed once.
+    EXPECT_EQ(Texts(search.Run("TACH", "4").combined), (Words{"CHAT", "TACH"}));
+}
+
+TEST(ChercheAnagrammes, AgreesWithOracleAndLiteralWalkOnRandomDraws) {
+    std::mt19937 random(20240611);
+    // Frequent letters first, so that draws spell many words and repeat letters.
+    const std::string alphabet = "EEEAAASSIINNRRTTOULCDMPGBHVFQJXZ";
+    auto letter = [&] { return alphabet[random() % alphabet.size()]; };
+    Words list;
+    for (int i = 0; i < 6000; ++i) {
+        std::string word(2 + random() % 9, ' ');
+        std::generate(word.begin(), word.end(), letter);
+        list.push_back(word);
+    }
+    list.push_back(list[17]); // a repeat
+    list = InListOrder(list);
+    const Searcher search(list);
+    for (int round = 0; round < 300; ++round) {
+        std::string draw(2 + random() % 11, ' ');
+        std::generate(draw.begin(), draw.end(), letter);
+        if (round % 2 == 0) {
+            draw[random() % draw.size()] = '?';
+        }
+        const int minimum = 2 + static_cast<int>(random() % 4);
+        const std::string mandatory = round % 3 == 0 ? std::string(1, letter()) : "";
+        const AnagramResult result = search.Run(draw, std::to_string(minimum), mandatory);
+        const Words shown = Texts(result.combined);
+        Words sorted = shown;
+        std::sort(sorted.begin(), sorted.end());
+        SCOPED_TRACE(draw + " min " + std::to_string(minimum) + " mandatory " + mandatory);
+        ASSERT_EQ(sorted, Spellable(list, draw, minimum, mandatory));
+        EXPECT_EQ(result.accepted, Spellable(list, draw, minimum, "").size());
+        for (std::size_t length = 2; length <= kMaxDraw; ++length) {
+            Words ofLength;
+            std::copy_if(shown.begin(), shown.end(), std::back_inserter(ofLength),
+                         [&](const std::string& w) { return w.size() == length; });
+            EXPECT_EQ(Texts(result.byLength[length]), ofLength);
+        }
+        if (draw.size() <= 9) {
+            EXPECT_EQ(shown, Literal(search.index, draw, minimum, mandatory));
+        }
+    }
+}
+
+TEST(LongueurMini, ReadsANumberRoundedHalfToEvenWithin2And15) {
+    EXPECT_EQ(LongueurMini("5"), 5);
+    EXPECT_EQ(LongueurMini(" 7 "), 7);
+    EXPECT_EQ(LongueurMini("4.5"), 4);
+    EXPECT_EQ(LongueurMini("5.5"), 6);
+    EXPECT_EQ(LongueurMini("9abc"), 9);
+    EXPECT_EQ(LongueurMini(""), 2);
+    EXPECT_EQ(LongueurMini("abc"), 2);
+    EXPECT_EQ(LongueurMini("-8"), 2);
+    EXPECT_EQ(LongueurMini("1"), 2);
+    EXPECT_EQ(LongueurMini("99999999999999999999"), 15);
+}
