@@ -1,8 +1,8 @@
 #include "check/Frm10Dico.h"
 
 #include "check/CheckTexts.h"
-#include "check/WindowMover.h"
 #include "ui/Text.h"
+#include "ui/WindowDrag.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -107,7 +107,7 @@ void Frm10Dico::BuildControls() {
     for (QWidget* handle : {static_cast<QWidget*>(this), static_cast<QWidget*>(LblA),
                             static_cast<QWidget*>(LblDef1), static_cast<QWidget*>(LblDef2),
                             static_cast<QWidget*>(LblDef3), static_cast<QWidget*>(LblDef4)}) {
-        MoveWindowWithHandle(handle, this);
+        ui::MoveWindowByDragging(handle, this);
     }
 }
 

@@ -1,35 +1,61 @@
 #include "ui/WindowDrag.h"
 
 #include <QEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QWidget>
-#include <QWindow>
 
 namespace zorvane::ui {
 namespace {
 
-class DragFilter final : public QObject {
+class MoveFilter final : public QObject {
 public:
-    DragFilter(QObject* parent, QWidget* window) : QObject(parent), window_(window) {}
+    MoveFilter(QObject* parent, QWidget* form) : QObject(parent), form_(form) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-            window_->windowHandle() != nullptr) {
-            window_->windowHandle()->startSystemMove();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            grabbedAt_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            windowAt_ = Window()->pos();
+            dragging_ = true;
             return true;
+        case QEvent::MouseMove:
+            if (dragging_) {
+                const QPoint now = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+                Window()->move(windowAt_ + (now - grabbedAt_));
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (dragging_) {
+                dragging_ = false;
+                return true;
+            }
+            break;
+        default:
+            break;
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QWidget* window_;
+    QWidget* Window() const {
+        if (auto* child = qobject_cast<QMdiSubWindow*>(form_->parentWidget())) {
+            return child;
+        }
+        return form_->window();
+    }
+
+    QWidget* form_;
+    QPoint grabbedAt_;
+    QPoint windowAt_;
+    bool dragging_ = false;
 };
 
 } // namespace
 
-void MoveWindowByDragging(QWidget* handle, QWidget* window) {
-    handle->installEventFilter(new DragFilter(handle, window));
+void MoveWindowByDragging(QWidget* handle, QWidget* form) {
+    handle->installEventFilter(new MoveFilter(handle, form));
 }
 
 } // namespace zorvane::ui
