@@ -3,7 +3,7 @@
 // joker "?", chooses a minimum length and a mandatory letter, and gets every word the draw
 // can spell in one list per word length, with the count and the time taken.
 
-#include "anagram/ClickableImage.h"
+#include "ui/CheckImage.h"
 #include "app/AppContext.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ public:
     std::array<QLabel*, 3> Lbl{}; // (0) joker, (1) mandatory letter, (2) minimum
     QComboBox* Cbo1;
     QLineEdit* Text5;
-    std::array<ClickableImage*, 2> ImgCochA{};       // (0) empty box, (1) check mark over it
+    std::array<ui::CheckImage*, 2> ImgCochA{};       // (0) empty box, (1) check mark over it
     std::array<QListWidget*, kLastLength + 1> Lst{}; // (2) ... (12)
     std::array<QLabel*, kLastLength + 1> Nl{};
     std::array<QLabel*, kLastLength + 1> NR{};

@@ -112,9 +112,9 @@ void Frm13MotCroix::BuildResultAndHelp() {
     LblRech1 = MakeLabel(this, QString(), 120, 5370, 2940, 300);
 
     Lbl[0] = MakeLabel(this, QStringLiteral("Option:"), kHelpLeft, 960, kHelpWidth, 270);
-    ImgCochA[0] = new CheckImage(CheckImage::Picture::EmptyBox, this);
-    ImgCochA[1] = new CheckImage(CheckImage::Picture::CheckMark, this);
-    for (CheckImage* image : ImgCochA) {
+    ImgCochA[0] = new ui::CheckImage(ui::CheckPicture::EmptyBox, kKnownLetter, this);
+    ImgCochA[1] = new ui::CheckImage(ui::CheckPicture::CheckMark, kKnownLetter, this);
+    for (ui::CheckImage* image : ImgCochA) {
         image->move(ui::TwipsToPixels(kHelpLeft + 60, this), ui::TwipsToPixels(1275, this));
     }
     LblCochA = MakeLabel(this, QStringLiteral("Passer automatiquement à la case suivante."),
@@ -151,8 +151,8 @@ void Frm13MotCroix::ConnectControls() {
     for (int box = 1; box <= kLetterBoxes; ++box) {
         connect(TxtS[box], &QLineEdit::textEdited, this, [this, box] { TxtSChange(box); });
     }
-    connect(ImgCochA[0], &CheckImage::clicked, this, [this] { ImgCochA[1]->show(); });
-    connect(ImgCochA[1], &CheckImage::clicked, this, [this] {
+    connect(ImgCochA[0], &ui::CheckImage::clicked, this, [this] { ImgCochA[1]->show(); });
+    connect(ImgCochA[1], &ui::CheckImage::clicked, this, [this] {
         ImgCochA[1]->hide();
         FocusBox(LblK->text().toInt());
     });

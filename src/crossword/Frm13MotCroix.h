@@ -4,7 +4,7 @@
 // the matching words, copied to the clipboard on a click.
 
 #include "app/AppContext.h"
-#include "crossword/CheckImage.h"
+#include "ui/CheckImage.h"
 #include "crossword/LengthTable.h"
 
 #include <QComboBox>
@@ -33,7 +33,7 @@ public:
     QListWidget* LstCache1;
     QListWidget* LstRech1;
     QLabel* LblRech1;
-    std::array<CheckImage*, 2> ImgCochA{};
+    std::array<ui::CheckImage*, 2> ImgCochA{};
     QLabel* LblCochA;
     std::array<QLabel*, 7> Lbl{};
     QLabel* LblK;
