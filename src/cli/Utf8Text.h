@@ -1,0 +1,20 @@
+#pragma once
+// The terminal speaks UTF-8, the cores cp1252: the two conversions at the command line's edge.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvane::cli {
+
+// The cp1252 bytes of a UTF-8 text; nothing when the text is not valid UTF-8 or holds a
+// character cp1252 has no byte for.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
+
+// Every cp1252 byte as its UTF-8 sequence (the undefined bytes as the C1 controls).
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// The same, each CR LF line break written as lineBreak.
+std::string Cp1252ToUtf8(std::string_view cp1252, std::string_view lineBreak);
+
+} // namespace zorvane::cli

@@ -1,0 +1,157 @@
+// The command line without a terminal: reading it, its refusals and exit statuses, the
+// UTF-8 edge and the JSON it writes, over a few words given as resources.
+
+#include "cli/CliRun.h"
+#include "cli/JsonText.h"
+#include "cli/Utf8Text.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+using namespace zorvane;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliCoreTest : public ::testing::Test {
+protected:
+    std::map<std::string, std::string> resources{
+        {"DICO.100", "CHAT\r\nCHATS\r\nMAISON\r\nMAISONS\r\nRAISON\r\nTACHE\r\nZOO"},
+        {"ANA.99", "ZOO\r\nCHAT\r\nCHATS\r\nTACHE\r\nMAISON\r\nRAISON\r\nMAISONS"},
+        {"SYNONYE.105", "\xE9"
+                        "cole\xA7n$institution\\classe"},
+        {"LISTEPARCP.200", "75001 PARIS 01\xA7Paris 01\xA7"
+                           "75 Paris\xA7\xCEle-de-France\xA7"
+                           "11\xA7"
+                           "75101\xA7Paris\xA7"
+                           "01\xA7"
+                           "C\xA7"
+                           "48.8\xA7"
+                           "2.3"}};
+    cli::SearchData data{[this](std::string_view type, int id) -> std::optional<std::string_view> {
+                             const auto found =
+                                 resources.find(std::string(type) + "." + std::to_string(id));
+                             if (found == resources.end()) {
+                                 return std::nullopt;
+                             }
+                             return found->second;
+                         },
+                         "/nonexistent/definitions1.20.ret"};
+
+    void SetUp() override {
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            resources.emplace(std::string("SYNONY") + letter + "." +
+                                  std::to_string(101 + letter - 'A'),
+                              std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x");
+        }
+    }
+
+    Outcome Command(std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::RunCommandLine(args, data, out, err);
+        return {status, out.str(), err.str()};
+    }
+};
+
+TEST_F(CliCoreTest, UsageErrorsAreRefusedWithAFrenchReasonAndStatus2) {
+    const std::vector<std::vector<std::string>> wrong{
+        {},
+        {"anagramme", "CHAT"},
+        {"anagram"},
+        {"anagram", "CHAT", "TACHE"},
+        {"anagram", "CH1T"},
+        {"anagram", "A??"},
+        {"anagram", "ABCDEFGHIJKLM"},
+        {"anagram", "CHAT", "--min", "1"},
+        {"anagram", "CHAT", "--min"},
+        {"anagram", "CHAT", "--letter", "\xC3\xA9"}, // é
+        {"anagram", "CHAT", "--threshold", "90"},
+        {"near", "MAISON", "--threshold", "85"},
+        {"near", "MAISON", "--min=3"},
+        {"check", "CH\xC3\x82T"}, // CHÂT
+        {"check", "A"},
+        {"pattern", "????"},
+        {"pattern", "A??????????"},
+        {"pattern", "A?"},
+        {"commune", "75A"},
+        {"commune", "PARIS!"},
+        {"synonyms", "\xE2\x82"}, // cut UTF-8
+    };
+    for (const auto& args : wrong) {
+        const Outcome run = Command(args);
+        EXPECT_EQ(run.status, cli::kUsageError) << ::testing::PrintToString(args);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(run.err.rfind("zorvane-cli : ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("(voir zorvane-cli --help)\n"), std::string::npos) << run.err;
+    }
+    EXPECT_NE(Command({"anagram", "AB??"}).err.find("un seul joker"), std::string::npos);
+    EXPECT_NE(Command({"commune", "PARIS!"}).err.find("'' ! ''"), std::string::npos);
+}
+
+TEST_F(CliCoreTest, ExitStatusSaysWhetherSomethingWasFound) {
+    const Outcome found = Command({"anagram", "tsach", "--min", "4"});
+    EXPECT_EQ(found.status, cli::kFound);
+    EXPECT_EQ(found.out, "CHATS\nCHAT\n");
+    EXPECT_EQ(Command({"anagram", "CHAT", "--letter=z"}).status, cli::kNothingFound);
+    EXPECT_EQ(Command({"anagram", "CHAT", "--letter=z"}).out, "Aucun mots trouvés.\n");
+    EXPECT_EQ(Command({"pattern", "?a?son"}).out, "MAISON\nRAISON\n");
+    EXPECT_EQ(Command({"near", "maison", "--lengths"}).out,
+              "Solutions:      L:  %\nMAISON          6  100%\nMAISONS         7  92%\n");
+    EXPECT_EQ(Command({"near", "ZOO"}).status, cli::kFound);
+    EXPECT_EQ(Command({"synonyms", "ecole"}).status, cli::kFound);
+    EXPECT_EQ(Command({"synonyms", "zorro"}).out, "Aucun synonyme pour ''zorro''.\n");
+    EXPECT_EQ(Command({"synonyms", "zorro"}).status, cli::kNothingFound);
+    const Outcome help = Command({"near", "--help"});
+    EXPECT_EQ(help.status, cli::kFound);
+    EXPECT_NE(help.out.find("Usage : zorvane-cli"), std::string::npos);
+}
+
+TEST_F(CliCoreTest, DataThatCannotBeReadEndWithStatus3) {
+    const Outcome noDefinitions = Command({"check", "chat"});
+    EXPECT_EQ(noDefinitions.status, cli::kDataFailure);
+    EXPECT_NE(noDefinitions.err.find("Erreur 53"), std::string::npos);
+    resources.erase("LISTEPARCP.200");
+    EXPECT_EQ(Command({"commune", "75001"}).status, cli::kDataFailure);
+}
+
+TEST_F(CliCoreTest, Utf8InAndOut) {
+    const Outcome run = Command({"synonyms", "\xC3\xA9"
+                                             "cole"}); // école
+    EXPECT_EQ(run.status, cli::kFound);
+    EXPECT_EQ(run.out, "\xC3\x89"
+                       "COLE: nom\n\nclasse\ninstitution\n");
+    EXPECT_NE(Command({"commune", "75001"}).out.find("R\xC3\xA9gion: \xC3\x8Ele-de-France"),
+              std::string::npos); // Région: Île-de-France
+
+    std::string every;
+    for (int byte = 1; byte < 256; ++byte) {
+        every += static_cast<char>(byte);
+    }
+    const std::string utf8 = cli::Cp1252ToUtf8(every);
+    EXPECT_EQ(cli::Utf8ToCp1252(utf8), every);
+    EXPECT_EQ(cli::Cp1252ToUtf8("\x80\x9C"), "\xE2\x82\xAC\xC5\x93"); // €œ
+    EXPECT_EQ(cli::Cp1252ToUtf8("a\r\nb", " / "), "a / b");
+    for (const std::string bad : {"\xE2\x82", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x98\x83"}) {
+        EXPECT_FALSE(cli::Utf8ToCp1252(bad)) << bad; // cut, overlong, surrogate, snowman
+    }
+}
+
+TEST_F(CliCoreTest, JsonForScripts) {
+    EXPECT_EQ(cli::JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+    EXPECT_EQ(Command({"near", "MAISON", "--lengths", "--json"}).out,
+              "{\"commande\":\"near\",\"texte\":\"MAISON\",\"trouve\":true,"
+              "\"message\":\"2 solutions trouvées.\",\"mots\":[\"MAISON\",\"MAISONS\"],"
+              "\"pourcentages\":[100,92]}\n");
+    const Outcome commune = Command({"--json", "commune", "75001"});
+    EXPECT_NE(commune.out.find("\"region\":\"\xC3\x8Ele-de-France\""), std::string::npos);
+    EXPECT_NE(commune.out.find("\"mots\":[\"75001 PARIS 01\"]"), std::string::npos);
+}
+
+} // namespace
