@@ -1,0 +1,127 @@
+// The definitions file reader on arbitrary file contents, section names and keys, compared
+// with a reader that holds the whole file and follows the format rules literally.
+//
+// Input: section name, LF, key, LF, then one byte that, when odd, puts a line of blanks
+// before the file text so that the reader's 64 KB block ends 0 to 127 bytes into it; then
+// the file text.
+
+#include "FuzzCheck.h"
+#include "FuzzText.h"
+#include "check/DefinitionsFile.h"
+#include "check/LineReader.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+using zorvane::check::GetIni;
+using zorvane::check::IniEntry;
+using zorvane::check::LineReader;
+
+namespace {
+
+// One scratch file for the whole run, removed when the fuzzer exits.
+class ScratchFile {
+public:
+    ScratchFile() {
+        const char* folder = std::getenv("TMPDIR");
+        path_ = std::string(folder != nullptr ? folder : "/tmp") + "/getini-XXXXXX";
+        const int descriptor = mkstemp(path_.data());
+        FUZZ_CHECK(descriptor >= 0);
+        close(descriptor);
+    }
+    ~ScratchFile() { std::remove(path_.c_str()); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, std::string_view contents) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    FUZZ_CHECK(file != nullptr);
+    FUZZ_CHECK(std::fwrite(contents.data(), 1, contents.size(), file) == contents.size());
+    FUZZ_CHECK(std::fclose(file) == 0);
+}
+
+// Lines end with CR LF, LF or a lone CR; a last line needs no end; an empty text has none.
+FUZZ_REFERENCE std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return lines;
+}
+
+FUZZ_REFERENCE std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+FUZZ_REFERENCE std::string ReferenceEntry(std::string_view contents, std::string_view section,
+                                          std::string_view key) {
+    const std::vector<std::string_view> lines = Lines(contents);
+    const std::string header = "[" + AsciiUpper(section) + "]";
+    std::size_t i = 0;
+    while (i < lines.size() && AsciiUpper(Trimmed(lines[i]).substr(0, header.size())) != header) {
+        ++i;
+    }
+    for (++i; i < lines.size(); ++i) {
+        const std::string_view line = Trimmed(lines[i]);
+        if (line.starts_with('[')) {
+            break;
+        }
+        if (AsciiUpper(line.substr(0, key.size())) == AsciiUpper(key) &&
+            Trimmed(line.substr(key.size())).starts_with('=')) {
+            return std::string(line.substr(line.find('=')));
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    std::string_view input(reinterpret_cast<const char*>(bytes), size);
+    const std::string section(TakeLine(input));
+    const std::string key(TakeLine(input));
+    std::string contents;
+    if (!input.empty()) {
+        const auto shift = static_cast<unsigned char>(input.front());
+        input.remove_prefix(1);
+        if (shift % 2 == 1) {
+            contents.assign(LineReader::kBlockSize - 2 - shift / 2, ' ');
+            contents += "\r\n";
+        }
+    }
+    contents += input;
+    static const ScratchFile scratch;
+    WriteFile(scratch.Path(), contents);
+
+    const IniEntry found = GetIni(scratch.Path(), section, key);
+    FUZZ_CHECK(found.errorNumber == 0);
+    // An entry is the end of one line of the file, from an "=" on.
+    FUZZ_CHECK(found.entry.empty() || found.entry.front() == '=');
+    FUZZ_CHECK(found.entry.find_first_of("\r\n") == std::string::npos);
+    FUZZ_CHECK(contents.find(found.entry) != std::string::npos);
+    FUZZ_CHECK(found.entry == ReferenceEntry(contents, section, key));
+    return 0;
+}
