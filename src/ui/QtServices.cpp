@@ -115,7 +115,9 @@ bool QtSettingsStore::Save(std::string_view app, std::string_view section, std::
     }
     settings.setValue(SettingsKey(section, key), ToQt(value));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A file that was unreadable keeps its read status after a good write: only an access
+    // error means the value was not saved.
+    return settings.status() != QSettings::AccessError;
 }
 
 LockFileInstance::LockFileInstance(const QString& lockPath) : lock_(lockPath) {

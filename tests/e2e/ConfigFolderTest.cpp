@@ -1,0 +1,104 @@
+// Settings that cannot be saved, through the real store with XDG_CONFIG_HOME set: the
+// program's folder in it cannot be created, or is read-only. The user is told in French,
+// and the program goes on with the default colours.
+
+#include "app/Frm04Options.h"
+#include "e2e/StartupRun.h"
+#include "support/TestContext.h"
+#include "ui/QtServices.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace zorvane;
+
+namespace {
+
+const QString kStartupMessage = QStringLiteral(
+    "Les réglages ne peuvent pas être enregistrés : le dossier de configuration n'est pas "
+    "accessible en écriture.\r\nLe programme utilise les couleurs par défaut.");
+const QString kOptionsMessage = QStringLiteral(
+    "Les options n'ont pas pu être enregistrées : le dossier de configuration n'est pas "
+    "accessible en écriture.\r\nLes couleurs choisies restent en place jusqu'à la fermeture "
+    "du programme.");
+
+} // namespace
+
+class ConfigFolderTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir base;
+    QString programFolder; // $XDG_CONFIG_HOME/Zorvane, where ZRVN.ini belongs
+    ui::QtSettingsStore store;
+
+    // Start-up, then the options saved: each refused with its message, nothing stopped.
+    void ExpectRefusedButRunning() {
+        e2e::StartupRun run(store);
+        QVERIFY(run.RunToLoadingScreen());
+        QCOMPARE(run.values.CouleurFenetre, std::string("&HFFFFFF"));
+        QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
+        QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(run.fake.boxes.shown[0].text, kStartupMessage);
+        QCOMPARE(run.fake.boxes.shown[0].icon, ui::Icon::Exclamation);
+
+        testing::TestContext test;
+        app::AppContext context{run.platform, test.values, test.store, test.index,
+                                test.packedIndex};
+        int applied = 0;
+        auto* options = new app::Frm04Options(context, [&applied] { ++applied; });
+        QPointer<app::Frm04Options> alive = options;
+        options->show();
+        options->CmdDefaut->click();
+        options->CmdEnregistre->click();
+        QCOMPARE(run.fake.boxes.shown.size(), std::size_t{2});
+        QCOMPARE(run.fake.boxes.shown[1].text, kOptionsMessage);
+        QCOMPARE(test.values.CouleurFenetre, std::string("16777215")); // still applied
+        QVERIFY(applied > 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete alive.data();
+        QVERIFY(!store.Get("ZRVN", "Options", "CouleurMDI").has_value());
+    }
+
+private slots:
+    void initTestCase() {
+        // Before any settings are touched: the store takes its folder once per process.
+        qputenv("XDG_CONFIG_HOME", base.filePath(QStringLiteral("config")).toLocal8Bit());
+        QVERIFY(QDir().mkpath(base.filePath(QStringLiteral("config"))));
+        programFolder = base.filePath(QStringLiteral("config/Zorvane"));
+    }
+
+    // A file where the folder should be: no one, root included, can make the folder.
+    void folderCannotBeCreated() {
+        QFile blocker(programFolder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ExpectRefusedButRunning();
+        QVERIFY(QFile::remove(programFolder));
+    }
+
+    void folderIsReadOnly() {
+        QVERIFY(QDir().mkpath(programFolder));
+        QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (::access(programFolder.toLocal8Bit().constData(), W_OK) == 0) {
+            QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+            QSKIP("running as root: a read-only folder is still writable");
+        }
+        ExpectRefusedButRunning();
+        QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner);
+    }
+
+    // Once the folder can be written again, the defaults are saved as on a first start.
+    void writableAgainSavesTheDefaults() {
+        e2e::StartupRun run(store);
+        QVERIFY(run.RunToLoadingScreen());
+        QVERIFY(run.fake.boxes.shown.empty());
+        QCOMPARE(store.Get("ZRVN", "Options", "CouleurMDI").value_or(""), std::string("&HFFFFFF"));
+        QVERIFY(QFile::exists(programFolder + QStringLiteral("/ZRVN.ini")));
+    }
+};
+
+QTEST_MAIN(ConfigFolderTest)
+#include "ConfigFolderTest.moc"

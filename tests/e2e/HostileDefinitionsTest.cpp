@@ -1,0 +1,174 @@
+// The dictionary window on broken definitions files: missing, empty, unreadable, binary,
+// and one of 200 MB, which must be streamed and still answer right.
+
+#include "check/Frm10Dico.h"
+#include "support/TestContext.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+using namespace zorvane;
+using check::Frm10Dico;
+
+namespace {
+
+// ABACA has entry 1, ZYTHUM entry 2.
+const std::vector<std::string> kWords{"ABACA", "ZYTHUM"};
+
+void Write(const QString& path, const std::string& bytes) {
+    std::ofstream file(path.toStdString(), std::ios::binary);
+    file << bytes;
+}
+
+// The resident and the peak resident memory of this process, in kB.
+long long StatusField(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) {
+            return std::stoll(line.substr(std::string(field).size()));
+        }
+    }
+    return -1;
+}
+
+// Forgets the peak so far, so the next peak is the check's own.
+void ResetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+} // namespace
+
+class HostileDefinitionsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder;
+    std::unique_ptr<testing::TestContext> test;
+    std::unique_ptr<Frm10Dico> form;
+
+    QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+
+    void UseFile(const QString& path) { test->values.FichierDefinitions = path.toStdString(); }
+
+    void Check(const QString& word) {
+        form->TxtCtrl->setText(word);
+        form->CmdCtrl->click();
+        test->fake.timers.Advance(check::WordCheckForm::kTimChercheMs);
+    }
+
+    // The not-found display, the window ready for the next word.
+    void ExpectNotFoundAndReady() {
+        QVERIFY(form->LblDef4->isVisible());
+        QVERIFY(form->LblDef1->isHidden());
+        QVERIFY(form->isEnabled());
+        QVERIFY(!test->fake.pointer.busy);
+        QVERIFY(!form->CmdCop->isEnabled());
+    }
+
+private slots:
+    void init() {
+        form.reset();
+        test = std::make_unique<testing::TestContext>(kWords);
+        form = std::make_unique<Frm10Dico>(test->context);
+        form->show();
+    }
+
+    void missingOrEmptyFile() {
+        UseFile(Path("absent.ret"));
+        Check(QStringLiteral("ABACA"));
+        ExpectNotFoundAndReady();
+        QCOMPARE(test->fake.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(
+            test->fake.boxes.shown[0].text,
+            QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
+
+        test->fake.boxes.shown.clear();
+        Write(Path("empty.ret"), "");
+        UseFile(Path("empty.ret"));
+        Check(QStringLiteral("ABACA"));
+        ExpectNotFoundAndReady();
+        QVERIFY(test->fake.boxes.shown.empty());
+
+        UseFile(folder.path()); // a folder where the file should be
+        Check(QStringLiteral("ABACA"));
+        ExpectNotFoundAndReady();
+    }
+
+    void unreadableFile() {
+        Write(Path("locked.ret"), "[Cont]\r\n1= OK\xA3n\xA7Tissu.\r\n");
+        QFile::setPermissions(Path("locked.ret"), QFileDevice::Permissions{});
+        if (std::FILE* probe = std::fopen(Path("locked.ret").toLocal8Bit().constData(), "rb")) {
+            std::fclose(probe);
+            QSKIP("running as root: chmod 000 does not stop root reading the file");
+        }
+        UseFile(Path("locked.ret"));
+        Check(QStringLiteral("ABACA"));
+        ExpectNotFoundAndReady();
+        QVERIFY(test->fake.boxes.shown.empty());
+    }
+
+    void binaryFile() {
+        std::mt19937 random(20);
+        std::string noise(1 << 20, '\0');
+        for (char& byte : noise) {
+            byte = static_cast<char>(random());
+        }
+        Write(Path("noise.ret"), noise);
+        UseFile(Path("noise.ret"));
+        Check(QStringLiteral("ABACA"));
+        ExpectNotFoundAndReady();
+
+        // A real header, then entries full of NULs, C1 bytes and lone CRs.
+        static constexpr char kOddDefinition[] = "Tis\0su\x81\x9D\rde\xFF";
+        std::string odd = "[Cont]\r\n1= OK\xA3n\xA7" +
+                          std::string(kOddDefinition, sizeof kOddDefinition - 1) +
+                          "\r\n2= \xA3\xA7\r" + noise.substr(0, 4096);
+        Write(Path("odd.ret"), odd);
+        UseFile(Path("odd.ret"));
+        Check(QStringLiteral("ABACA"));
+        QCOMPARE(form->LblDef1->text(), QStringLiteral("ABACA"));
+        QVERIFY(form->LblDef3->text().startsWith(QStringLiteral("Tis")));
+        QVERIFY(form->isEnabled());
+        Check(QStringLiteral("ZYTHUM"));
+        QVERIFY(form->isEnabled());
+        QVERIFY(test->fake.boxes.shown.empty());
+    }
+
+    // 200 MB of entries before the one asked for: found, and never held in memory whole.
+    void hugeFileIsStreamed() {
+        constexpr long long kFileBytes = 200LL * 1024 * 1024;
+        {
+            std::ofstream file(Path("huge.ret").toStdString(), std::ios::binary);
+            file << "[Cont]\r\n1= OK\xA3n\xA7Tissu de bananier.\r\n";
+            std::string block;
+            for (int key = 3; block.size() < (1 << 20); ++key) {
+                block += std::to_string(key) + "= OK\xA3n\xA7" + std::string(90, 'x') + "\r\n";
+            }
+            for (long long written = 0; written < kFileBytes;
+                 written += static_cast<long long>(block.size())) {
+                file << block;
+            }
+            file << "2= OK\xA3n\xA7"
+                    "Bi\xE8re d'orge.\r\n[Fin]\r\n2= OK\xA3n\xA7Pas celle-ci.\r\n";
+        }
+        QVERIFY(QFileInfo(Path("huge.ret")).size() > kFileBytes);
+        UseFile(Path("huge.ret"));
+        const long long residentBefore = StatusField("VmRSS:");
+        ResetPeakResident();
+        Check(QStringLiteral("ZYTHUM"));
+        const long long peakGrowthKb = StatusField("VmHWM:") - residentBefore;
+        QCOMPARE(form->LblDef1->text(), QStringLiteral("ZYTHUM"));
+        QCOMPARE(form->LblDef3->text(), QStringLiteral("Bière d'orge."));
+        QVERIFY2(peakGrowthKb < 16 * 1024, qPrintable(QString::number(peakGrowthKb)));
+        Check(QStringLiteral("ABACA"));
+        QCOMPARE(form->LblDef3->text(), QStringLiteral("Tissu de bananier."));
+        QVERIFY(test->fake.boxes.shown.empty());
+        QFile::remove(Path("huge.ret"));
+    }
+};
+
+QTEST_MAIN(HostileDefinitionsTest)
+#include "HostileDefinitionsTest.moc"
