@@ -3,7 +3,6 @@
 #include "support/ShippedData.h"
 
 #include <benchmark/benchmark.h>
-
 #include <fstream>
 #include <memory>
 #include <set>

@@ -15,7 +15,8 @@ namespace zorvane::bench {
 
 // The bytes of resources/embedded/TYPE.ID.
 inline std::string ReadResource(const std::string& type, int id) {
-    const std::string path = std::string(ZORVANE_RESOURCE_DIR) + "/" + type + "." + std::to_string(id);
+    const std::string path =
+        std::string(ZORVANE_RESOURCE_DIR) + "/" + type + "." + std::to_string(id);
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         throw std::runtime_error("missing resource " + path);

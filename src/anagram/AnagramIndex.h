@@ -21,7 +21,7 @@ std::string TriLettres(std::string_view word);
 std::int32_t HachageCle(std::string_view key);
 
 struct BucketEntry {
-    std::string Mot;                // first word of the bucket; empty: no word
+    std::string Mot;                 // first word of the bucket; empty: no word
     std::vector<std::int32_t> Liste; // further words, as indices of MotsAna, in insertion order
     bool Suite = false;              // true once the bucket has a further word
 };

@@ -159,9 +159,9 @@ void Frm11Ana::BuildOptions() {
     connect(Text5, &QLineEdit::textChanged, this, &Frm11Ana::Text5Change);
 
     for (const int index : {0, 1}) {
-        ImgCochA[index] = new ui::CheckImage(
-            index == 0 ? ui::CheckPicture::EmptyBox : ui::CheckPicture::CheckMark,
-            QColor(0, 128, 0), FraOptions);
+        ImgCochA[index] = new ui::CheckImage(index == 0 ? ui::CheckPicture::EmptyBox
+                                                        : ui::CheckPicture::CheckMark,
+                                             QColor(0, 128, 0), FraOptions);
         ImgCochA[index]->setObjectName(QStringLiteral("ImgCochA(%1)").arg(index));
         ImgCochA[index]->move(ui::TwipsToPixels(4980, this), ui::TwipsToPixels(495, this));
         connect(ImgCochA[index], &ui::CheckImage::clicked, this,

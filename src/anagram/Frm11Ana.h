@@ -3,8 +3,8 @@
 // joker "?", chooses a minimum length and a mandatory letter, and gets every word the draw
 // can spell in one list per word length, with the count and the time taken.
 
-#include "ui/CheckImage.h"
 #include "app/AppContext.h"
+#include "ui/CheckImage.h"
 
 #include <QComboBox>
 #include <QGroupBox>

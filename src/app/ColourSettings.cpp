@@ -10,7 +10,8 @@ std::optional<std::uint32_t> ParseDigits(std::string_view digits, int base) {
     if (digits.empty()) {
         return std::nullopt;
     }
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
     if (error != std::errc{} || end != digits.data() + digits.size()) {
         return std::nullopt;
     }

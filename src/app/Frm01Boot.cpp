@@ -17,12 +17,10 @@ constexpr int kHeightTwips = 3300;
 
 } // namespace
 
-Frm01Boot::Frm01Boot(ui::Platform& platform, StartupValues& values,
-                     std::function<void()> handOver)
+Frm01Boot::Frm01Boot(ui::Platform& platform, StartupValues& values, std::function<void()> handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      LblVersion(new QLabel(this)), ImgLogo(new QLabel(this)), platform_(platform),
-      values_(values), handOver_(std::move(handOver)),
-      TimReg(platform.timers.Create(QStringLiteral("TimReg"))),
+      LblVersion(new QLabel(this)), ImgLogo(new QLabel(this)), platform_(platform), values_(values),
+      handOver_(std::move(handOver)), TimReg(platform.timers.Create(QStringLiteral("TimReg"))),
       TimFin(platform.timers.Create(QStringLiteral("TimFin"))) {
     setObjectName(QStringLiteral("Frm01Boot"));
     setFixedSize(ui::TwipsSize(kWidthTwips, kHeightTwips, this));
@@ -53,13 +51,13 @@ bool Frm01Boot::Load() {
     }
     values_.SautLigne = kSautLigne;
     values_.TitreAppli = kTitreAppli;
-    values_.FichierDefinitions = DefinitionsPath(values_.CheminAppli, ui::FromQt(LblVersion->text()));
+    values_.FichierDefinitions =
+        DefinitionsPath(values_.CheminAppli, ui::FromQt(LblVersion->text()));
 
     if (platform_.instance.PreviousInstanceRunning()) {
-        values_.Reponse = static_cast<std::int16_t>(
-            platform_.boxes.Show(QStringLiteral("Le programme est déja lancé."),
-                                 ui::ToQt(values_.TitreAppli), ui::Buttons::Ok,
-                                 ui::Icon::Exclamation));
+        values_.Reponse = static_cast<std::int16_t>(platform_.boxes.Show(
+            QStringLiteral("Le programme est déja lancé."), ui::ToQt(values_.TitreAppli),
+            ui::Buttons::Ok, ui::Icon::Exclamation));
         platform_.end.EndProgram(0);
         return false;
     }

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QWidget>
-
 #include <functional>
 
 namespace zorvane::app {

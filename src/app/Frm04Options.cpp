@@ -14,8 +14,8 @@ namespace {
 
 void Paint(QLabel* sample, const std::string& colourText) {
     const QColor colour = ui::ToQColor(ColourNumber(colourText).value_or(0xFFFFFF));
-    sample->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #808080;")
-                              .arg(colour.name()));
+    sample->setStyleSheet(
+        QStringLiteral("background: %1; border: 1px solid #808080;").arg(colour.name()));
     sample->setProperty("colourNumber", ColourNumber(colourText).value_or(0xFFFFFF));
 }
 
@@ -36,13 +36,16 @@ Frm04Options::Frm04Options(AppContext& context, std::function<void()> applyColou
     Fra2->setGeometry(ui::TwipsRect(180, 120, 5340, 2400, this));
     LblColor1 = new QLabel(Fra2);
     LblColor1->setGeometry(ui::TwipsRect(240, 420, 900, 420, Fra2));
-    CmdCoulFenetre = MakeButton(Fra2, QStringLiteral("Couleur de la fenêtre"), QRect(1320, 400, 3780, 460));
+    CmdCoulFenetre =
+        MakeButton(Fra2, QStringLiteral("Couleur de la fenêtre"), QRect(1320, 400, 3780, 460));
     LblColor2 = new QLabel(Fra2);
     LblColor2->setGeometry(ui::TwipsRect(240, 1080, 900, 420, Fra2));
     chameleonButton1 = MakeButton(Fra2, QStringLiteral("Couleur de la barre d'outils"),
                                   QRect(1320, 1060, 3780, 460));
-    CmdDefaut = MakeButton(Fra2, QStringLiteral("Couleurs par défaut"), QRect(1320, 1720, 3780, 460));
-    CmdEnregistre = MakeButton(this, QStringLiteral("Enregistrer et fermer"), QRect(180, 2760, 2900, 480));
+    CmdDefaut =
+        MakeButton(Fra2, QStringLiteral("Couleurs par défaut"), QRect(1320, 1720, 3780, 460));
+    CmdEnregistre =
+        MakeButton(this, QStringLiteral("Enregistrer et fermer"), QRect(180, 2760, 2900, 480));
     CmdAnnule = MakeButton(this, QStringLiteral("Annuler"), QRect(3260, 2760, 2260, 480));
     Foc = new QPushButton(this);
     Foc->setGeometry(-20, -20, 1, 1);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
-
 #include <functional>
 
 namespace zorvane::app {

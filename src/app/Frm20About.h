@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QWidget>
-
 #include <functional>
 
 namespace zorvane::app {

@@ -176,9 +176,9 @@ QWidget* MDI::ToolForm(Tool tool) const {
 }
 
 bool MDI::AskQuit() {
-    values_.Reponse = static_cast<std::int16_t>(platform_.boxes.Show(
-        QStringLiteral("               Quitter le programme ?"), ui::ToQt(values_.TitreAppli),
-        ui::Buttons::YesNo, ui::Icon::None));
+    values_.Reponse = static_cast<std::int16_t>(
+        platform_.boxes.Show(QStringLiteral("               Quitter le programme ?"),
+                             ui::ToQt(values_.TitreAppli), ui::Buttons::YesNo, ui::Icon::None));
     return values_.Reponse != ui::kAnswerNo;
 }
 

@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QToolButton>
-
 #include <functional>
 #include <map>
 

@@ -7,8 +7,7 @@ namespace {
 
 std::string ReadOne(ui::SettingsStore& store, std::string_view key, std::string_view fallback,
                     bool& written) {
-    StoredColour colour =
-        ResolveColour(store.Get(kSettingsApp, kSettingsSection, key), fallback);
+    StoredColour colour = ResolveColour(store.Get(kSettingsApp, kSettingsSection, key), fallback);
     if (colour.writeBack && !store.Save(kSettingsApp, kSettingsSection, key, colour.text)) {
         written = false;
     }
@@ -25,10 +24,10 @@ bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
 }
 
 bool SaveColours(ui::SettingsStore& store, const StartupValues& values) {
-    const bool window = store.Save(kSettingsApp, kSettingsSection, kKeyCouleurMDI,
-                                   values.CouleurFenetre);
-    const bool bar = store.Save(kSettingsApp, kSettingsSection, kKeyCouleurBar,
-                                values.CouleurBarre);
+    const bool window =
+        store.Save(kSettingsApp, kSettingsSection, kKeyCouleurMDI, values.CouleurFenetre);
+    const bool bar =
+        store.Save(kSettingsApp, kSettingsSection, kKeyCouleurBar, values.CouleurBarre);
     return window && bar;
 }
 

@@ -1,8 +1,8 @@
 #include "app/Shell.h"
 
+#include "anagram/Frm11Ana.h"
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
-#include "anagram/Frm11Ana.h"
 #include "check/Frm10Dico.h"
 #include "check/Frm15Scrabble.h"
 #include "communes/Frm14CD.h"
@@ -26,7 +26,8 @@ bool Shell::Start() {
 }
 
 void Shell::ShowLoadingScreen() {
-    charge_ = new data::Frm02Charge(platform_, values_, store_, index_, [this] { ShowMainWindow(); });
+    charge_ =
+        new data::Frm02Charge(platform_, values_, store_, index_, [this] { ShowMainWindow(); });
     charge_->Load();
 }
 
@@ -65,7 +66,8 @@ QWidget* Shell::MakeTool(Tool tool) {
     case Tool::Syno:
         return new synonyms::Frm12Syno(context_);
     case Tool::About:
-        return new Frm20About(context_, mdi_, [this] { ShowContactForm(mdi_->ToolForm(Tool::About)); });
+        return new Frm20About(context_, mdi_,
+                              [this] { ShowContactForm(mdi_->ToolForm(Tool::About)); });
     }
     return nullptr; // not reached: every tool has its window above
 }

@@ -12,7 +12,7 @@ inline constexpr std::string_view kVersionAppli = "1.20";
 inline constexpr std::string_view kSautLigne = "\r\n";
 
 struct StartupValues {
-    std::string CheminAppli;        // program folder, separator last
+    std::string CheminAppli; // program folder, separator last
     std::string SautLigne{kSautLigne};
     std::string TitreAppli{kTitreAppli};
     std::string FichierDefinitions; // CheminAppli + "definitions1.20.ret"

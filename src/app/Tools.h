@@ -2,7 +2,6 @@
 // The windows the tool bar opens, and what their buttons say.
 
 #include <QString>
-
 #include <array>
 
 namespace zorvane::app {
@@ -33,6 +32,8 @@ inline const std::array<ToolButton, 9>& ToolButtons() {
 
 // Every tool but the about window is a child window of the main window and takes the
 // next cascade place when it loads.
-constexpr bool IsChildWindow(Tool tool) { return tool != Tool::About; }
+constexpr bool IsChildWindow(Tool tool) {
+    return tool != Tool::About;
+}
 
 } // namespace zorvane::app

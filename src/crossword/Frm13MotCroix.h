@@ -4,8 +4,8 @@
 // the matching words, copied to the clipboard on a click.
 
 #include "app/AppContext.h"
-#include "ui/CheckImage.h"
 #include "crossword/LengthTable.h"
+#include "ui/CheckImage.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,6 @@
 #include "app/InternalError.h"
 #include "data/Cp1252Literal.h"
 
-
 namespace zorvane::crossword {
 std::string TooManyUnknownsMessage() {
     return std::string("Le nombre de caractère joker '' ? '' est trop important.\r\n"

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-
 #include <chrono>
 #include <cmath>
 
@@ -37,25 +36,25 @@ QPixmap CheckMark(int side) {
     mark.fill(Qt::transparent);
     QPainter painter(&mark);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x1E, 0x8E, 0x3E), side / 6.0, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({QPointF(side * 0.18, side * 0.55),
-                                    QPointF(side * 0.42, side * 0.78),
-                                    QPointF(side * 0.84, side * 0.24)}));
+    painter.setPen(
+        QPen(QColor(0x1E, 0x8E, 0x3E), side / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(
+        QPolygonF({QPointF(side * 0.18, side * 0.55), QPointF(side * 0.42, side * 0.78),
+                   QPointF(side * 0.84, side * 0.24)}));
     return mark;
 }
 
 } // namespace
 
-Frm02Charge::Frm02Charge(ui::Platform& platform, const app::StartupValues& values,
-                         WordStore& store, anagram::AnagramIndex& index,
-                         std::function<void()> handOver)
+Frm02Charge::Frm02Charge(ui::Platform& platform, const app::StartupValues& values, WordStore& store,
+                         anagram::AnagramIndex& index, std::function<void()> handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint), platform_(platform), values_(values),
       store_(store), index_(index), loading_(platform, values.TitreAppli, store),
       handOver_(std::move(handOver)) {
     setObjectName(QStringLiteral("Frm02Charge"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QStringLiteral("#Frm02Charge { background: #FFFDF5; border: 1px solid #8A6A2E; }"));
+    setStyleSheet(
+        QStringLiteral("#Frm02Charge { background: #FFFDF5; border: 1px solid #8A6A2E; }"));
     setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
 
     auto* logo = MakeLabel(this, QString(), QRect(300, 300, 1500, 1500));
@@ -66,8 +65,7 @@ Frm02Charge::Frm02Charge(ui::Platform& platform, const app::StartupValues& value
                         QRect(2000, 1150, 3600, 300));
     LblInf = MakeLabel(this, QString(), QRect(5400, 1150, 1600, 300));
     const QString stages[3] = {QStringLiteral("Dictionnaire et définitions."),
-                               QStringLiteral("Les anagrammes."),
-                               QStringLiteral("Les synonymes.")};
+                               QStringLiteral("Les anagrammes."), QStringLiteral("Les synonymes.")};
     for (int i = 0; i < 3; ++i) {
         ImgCoche2[i] = MakeLabel(this, QString(), QRect(2000, 1950 + i * 420, 300, 300));
         ImgCoche2[i]->setPixmap(CheckMark(ImgCoche2[i]->width()));
@@ -124,8 +122,8 @@ void Frm02Charge::Load() {
 }
 
 int Frm02Charge::RandomPercentage(int low, int high) {
-    std::mt19937 generator(
-        static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::steady_clock::now().time_since_epoch().count()));
     const double r = std::uniform_real_distribution<double>(0.0, 1.0)(generator);
     return static_cast<int>(std::floor(r * (high - low + 1) + low));
 }
@@ -196,7 +194,8 @@ void Frm02Charge::TimTempoTick() {
     if (CompteurTempo <= 5) {
         LblInf->setText(QStringLiteral(" .").repeated(CompteurTempo));
     } else if (CompteurTempo == 6) {
-        for (QLabel* label : {LblInf1, LblInf, LblChargement[0], LblChargement[1], LblChargement[2]}) {
+        for (QLabel* label :
+             {LblInf1, LblInf, LblChargement[0], LblChargement[1], LblChargement[2]}) {
             SetTextColour(label, kGrey);
         }
         for (QLabel* mark : ImgCoche2) {

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
-
 #include <array>
 #include <functional>
 #include <random>

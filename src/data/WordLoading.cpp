@@ -10,8 +10,9 @@ WordLoading::WordLoading(ui::Platform& platform, std::string title, WordStore& s
     : platform_(platform), title_(std::move(title)), store_(store) {}
 
 bool WordLoading::Fail(std::string_view type, int id, std::string_view why) {
-    const std::string text = std::string("La ressource "_cp) + std::string(type) + std::string(" (n° "_cp) +
-                             std::to_string(id) + ") " + std::string(why) + "\r\n" +
+    const std::string text = std::string("La ressource "_cp) + std::string(type) +
+                             std::string(" (n° "_cp) + std::to_string(id) + ") " +
+                             std::string(why) + "\r\n" +
                              std::string("Le programme va s'arrêter."_cp);
     platform_.boxes.Show(ui::ToQt(text), ui::ToQt(title_), ui::Buttons::Ok, ui::Icon::Critical);
     platform_.end.EndProgram(1);
@@ -36,9 +37,13 @@ bool WordLoading::List(std::string_view type, int id, std::vector<std::string>& 
     return true;
 }
 
-bool WordLoading::Dictionary() { return List("DICO", kIdDico, store_.ListeDico); }
+bool WordLoading::Dictionary() {
+    return List("DICO", kIdDico, store_.ListeDico);
+}
 
-bool WordLoading::AnagramList() { return List("ANA", kIdAna, store_.ListeAna); }
+bool WordLoading::AnagramList() {
+    return List("ANA", kIdAna, store_.ListeAna);
+}
 
 bool WordLoading::SynonymLetter(char letter) {
     const std::string type = SynonymResourceType(letter);

@@ -28,9 +28,13 @@ std::optional<std::string> FirstBrokenLimit(const std::vector<std::string>& line
 
 } // namespace
 
-std::string SynonymResourceType(char letter) { return std::string("SYNONY") + letter; }
+std::string SynonymResourceType(char letter) {
+    return std::string("SYNONY") + letter;
+}
 
-std::string_view Headword(std::string_view line) { return line.substr(0, line.find(kSection)); }
+std::string_view Headword(std::string_view line) {
+    return line.substr(0, line.find(kSection));
+}
 
 std::optional<std::string> FillSynonymTable(SynonymLetterTable& table,
                                             const std::vector<std::string>& lines) {

@@ -16,5 +16,4 @@ public:
     CountOverflow();
 };
 
-
 } // namespace zorvane::nearwords

@@ -1,8 +1,8 @@
 #include "synonyms/SynonymLookup.h"
 
-#include "data/TextHelpers.h"
-#include "data/Cp1252Case.h"
 #include "app/InternalError.h"
+#include "data/Cp1252Case.h"
+#include "data/TextHelpers.h"
 #include "synonyms/SynonymMessages.h"
 #include "synonyms/SynonymOrder.h"
 

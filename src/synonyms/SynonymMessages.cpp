@@ -1,7 +1,7 @@
 #include "synonyms/SynonymMessages.h"
 
-#include "data/Cp1252Literal.h"
 #include "data/Cp1252Case.h"
+#include "data/Cp1252Literal.h"
 
 #include <algorithm>
 #include <array>

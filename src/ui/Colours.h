@@ -2,7 +2,6 @@
 // Colour numbers of the settings (red in the low byte) as Qt colours and back.
 
 #include <QColor>
-
 #include <cstdint>
 
 namespace zorvane::ui {

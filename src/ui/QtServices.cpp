@@ -87,11 +87,17 @@ void QtMousePointer::SetBusy(bool busy) {
     }
 }
 
-void QtClipboard::Clear() { QApplication::clipboard()->clear(); }
+void QtClipboard::Clear() {
+    QApplication::clipboard()->clear();
+}
 
-void QtClipboard::SetText(const QString& text) { QApplication::clipboard()->setText(text); }
+void QtClipboard::SetText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
 
-bool QtLinkOpener::Open(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool QtLinkOpener::Open(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
 
 std::uint32_t QtColourDialog::Choose(std::uint32_t initial) {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), QApplication::activeWindow());
@@ -133,7 +139,8 @@ bool LockFileInstance::PreviousInstanceRunning() {
 }
 
 QString LockFileInstance::DefaultLockPath() {
-    return QDir::temp().filePath(QStringLiteral("zorvane-%1.lock").arg(qEnvironmentVariable("USER")));
+    return QDir::temp().filePath(
+        QStringLiteral("zorvane-%1.lock").arg(qEnvironmentVariable("USER")));
 }
 
 void QtProgramEnd::EndProgram(int status) {

@@ -13,12 +13,12 @@ namespace {
 struct GroupState {
     bool bold = false;
     bool italic = false;
-    bool skip = false; // inside a destination whose text is not shown
+    bool skip = false;   // inside a destination whose text is not shown
     int unicodeSkip = 1; // \ucN: fallback characters that follow a \uN
 };
 
 constexpr std::array<std::string_view, 12> kSkippedDestinations = {
-    "fonttbl", "colortbl", "stylesheet", "info",    "pict",       "header",
+    "fonttbl", "colortbl",  "stylesheet",        "info",      "pict",      "header",
     "footer",  "listtable", "listoverridetable", "generator", "themedata", "latentstyles"};
 
 bool IsSkippedDestination(std::string_view word) {
@@ -126,7 +126,8 @@ private:
             return;
         }
         unsigned value = 0;
-        const auto [end, error] = std::from_chars(rtf_.data() + pos_, rtf_.data() + pos_ + 2, value, 16);
+        const auto [end, error] =
+            std::from_chars(rtf_.data() + pos_, rtf_.data() + pos_ + 2, value, 16);
         if (error != std::errc{} || end != rtf_.data() + pos_ + 2) {
             return; // not hex: the bytes are read as text
         }
@@ -214,6 +215,8 @@ private:
 
 } // namespace
 
-RtfDocument ParseRtf(std::string_view rtf) { return Parser(rtf).Run(); }
+RtfDocument ParseRtf(std::string_view rtf) {
+    return Parser(rtf).Run();
+}
 
 } // namespace zorvane::ui

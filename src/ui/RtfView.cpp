@@ -24,8 +24,9 @@ void ShowRtf(QTextEdit* box, const RtfDocument& document) {
             QTextCharFormat format;
             format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
             format.setFontItalic(run.italic);
-            cursor.insertText(QString::fromUcs4(run.text.data(), static_cast<qsizetype>(run.text.size())),
-                              format);
+            cursor.insertText(
+                QString::fromUcs4(run.text.data(), static_cast<qsizetype>(run.text.size())),
+                format);
         }
     }
     box->moveCursor(QTextCursor::Start);
@@ -38,7 +39,8 @@ void LoadRtfFile(QTextEdit* box, const std::string& path) {
         return;
     }
     const QByteArray bytes = file.readAll();
-    ShowRtf(box, ParseRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    ShowRtf(box,
+            ParseRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 } // namespace zorvane::ui

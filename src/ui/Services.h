@@ -3,7 +3,6 @@
 // to the user are Qt strings; texts that cores produce or keep stay cp1252 bytes.
 
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -2,7 +2,6 @@
 // The one crossing between cp1252 bytes (cores, resources) and Qt strings (widgets).
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 

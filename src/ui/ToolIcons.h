@@ -6,7 +6,16 @@
 namespace zorvane::ui {
 
 enum class ToolIcon {
-    Quit, About, Options, Communes, Scrabble, Synonyms, Dictionary, Anagrams, NearWords, Crossword
+    Quit,
+    About,
+    Options,
+    Communes,
+    Scrabble,
+    Synonyms,
+    Dictionary,
+    Anagrams,
+    NearWords,
+    Crossword
 };
 
 QIcon DrawToolIcon(ToolIcon icon);

@@ -50,8 +50,8 @@ private slots:
 
         about->CmdSite->click();
         QTest::mouseClick(about->LblCertificat, Qt::LeftButton);
-        QCOMPARE(test.fake.links.opened,
-                 (std::vector<QString>{ui::ToQt(app::kMakerSiteUrl), ui::ToQt(app::kCertificatePage)}));
+        QCOMPARE(test.fake.links.opened, (std::vector<QString>{ui::ToQt(app::kMakerSiteUrl),
+                                                               ui::ToQt(app::kCertificatePage)}));
         test.fake.links.succeeds = false; // a page that cannot open is not reported
         about->CmdSite->click();
         QVERIFY(test.fake.boxes.shown.empty());

@@ -45,11 +45,15 @@ private slots:
     void toolBarHasTenButtonsAndDefaultColours() {
         auto mdi = MakeMainWindow();
         QCOMPARE(mdi->windowTitle(), QStringLiteral("Zorvane"));
-        const QStringList tips = {"Quitter le programme", "A propos du programme",
-                                  "Options du programme", "Codes postaux et villes",
-                                  "Mots admis au jeu de scrabble", "Les synonymes",
+        const QStringList tips = {"Quitter le programme",
+                                  "A propos du programme",
+                                  "Options du programme",
+                                  "Codes postaux et villes",
+                                  "Mots admis au jeu de scrabble",
+                                  "Les synonymes",
                                   "Le dictionnaire 510 000 mots",
-                                  "Anagrammes-Tous les mots possibles", "Mots approchants",
+                                  "Anagrammes-Tous les mots possibles",
+                                  "Mots approchants",
                                   "Mots croisés"};
         const auto buttons = mdi->PicCmd->findChildren<QToolButton*>();
         QCOMPARE(buttons.size(), qsizetype{10});
@@ -68,8 +72,8 @@ private slots:
 
     void eightWindowsCycleThroughSixPlaces() {
         auto mdi = MakeMainWindow();
-        const Tool order[] = {Tool::Dico,       Tool::Scrabble, Tool::Ana,    Tool::Syno,
-                              Tool::MotCroix,   Tool::Approchant, Tool::CodPos, Tool::Options};
+        const Tool order[] = {Tool::Dico,     Tool::Scrabble,   Tool::Ana,    Tool::Syno,
+                              Tool::MotCroix, Tool::Approchant, Tool::CodPos, Tool::Options};
         QList<int> places;
         for (const Tool tool : order) {
             mdi->OpenTool(tool);
@@ -103,7 +107,8 @@ private slots:
         mdi->OpenTool(Tool::Dico);
         fake.boxes.answers = {ui::kAnswerNo};
         mdi->CmdQ->click();
-        QCOMPARE(fake.boxes.shown.back().text, QStringLiteral("               Quitter le programme ?"));
+        QCOMPARE(fake.boxes.shown.back().text,
+                 QStringLiteral("               Quitter le programme ?"));
         QCOMPARE(fake.boxes.shown.back().title, QStringLiteral("Zorvane"));
         QVERIFY(fake.boxes.shown.back().buttons == ui::Buttons::YesNo);
         QVERIFY(fake.boxes.shown.back().icon == ui::Icon::None);

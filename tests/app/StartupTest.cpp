@@ -20,7 +20,8 @@ private slots:
         AddWordResources(fake.resources);
         app::Shell shell(fake.platform);
         QVERIFY(shell.Start());
-        QCOMPARE(shell.Values().FichierDefinitions, std::string("/opt/zorvane/bin/definitions1.20.ret"));
+        QCOMPARE(shell.Values().FichierDefinitions,
+                 std::string("/opt/zorvane/bin/definitions1.20.ret"));
         QVERIFY(fake.settings.saved.empty()); // colours wait for TimReg
         QCOMPARE(fake.timers.starts.front(), std::make_pair(QStringLiteral("TimReg"), 500));
 
@@ -111,7 +112,8 @@ private slots:
             QVERIFY(shell.MainWindow() == nullptr);
             QCOMPARE(fake.boxes.shown.size(), std::size_t{1});
             QVERIFY(fake.boxes.shown[0].icon == ui::Icon::Critical);
-            const QString name = which == "missing" ? QStringLiteral("DICO") : QStringLiteral("SYNONYK");
+            const QString name =
+                which == "missing" ? QStringLiteral("DICO") : QStringLiteral("SYNONYK");
             QVERIFY2(fake.boxes.shown[0].text.contains(QStringLiteral("La ressource ") + name),
                      qPrintable(fake.boxes.shown[0].text));
         }

@@ -1,5 +1,6 @@
-#include "app/ColourSettings.h"
 #include "app/StartupValues.h"
+
+#include "app/ColourSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,8 @@ TEST(ColourNumber, ReadsHexAndDecimalForms) {
     EXPECT_EQ(ColourNumber("&HFFFFFF"), 16777215U);
     EXPECT_EQ(ColourNumber("&hff"), 255U);
     EXPECT_EQ(ColourNumber("&HFF0000"), 0xFF0000U); // blue: red sits in the low byte
-    for (const char* bad : {"", "&H", "&HXYZ", "&H-1", "-5", "12 34", "bleu", "99999999999",
-                            "&H1FFFFFFFF"}) {
+    for (const char* bad :
+         {"", "&H", "&HXYZ", "&H-1", "-5", "12 34", "bleu", "99999999999", "&H1FFFFFFFF"}) {
         EXPECT_FALSE(ColourNumber(bad)) << bad;
     }
 }

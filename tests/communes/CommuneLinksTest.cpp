@@ -53,4 +53,3 @@ TEST(CommunesLinks, MapDirectionsAndTownHallPages) {
     EXPECT_EQ(TownHallUrl("Saint-Rémy-en-Bouzemont-Saint-Genest-et-Issôn"_cp, "51 Marne"),
               kDirectory + "51/saint-remy-en-bouzemont-saint-genest-et-isson");
 }
-

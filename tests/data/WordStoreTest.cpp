@@ -1,5 +1,6 @@
-#include "data/Cp1252Literal.h"
 #include "data/WordStore.h"
+
+#include "data/Cp1252Literal.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "nearwords/NearWordSearch.h"
 
+#include "app/InternalError.h"
 #include "data/Cp1252Literal.h"
 #include "nearwords/DictionaryWords.h"
-#include "app/InternalError.h"
 #include "nearwords/NearWordFailure.h"
 
 #include <gtest/gtest.h>
@@ -109,8 +109,9 @@ TEST(NearWordSearch, CountPast32767IsAnOverflow) {
         NearWordSearch(words, "MAISON", 90, false);
         FAIL() << "no overflow";
     } catch (const CountOverflow&) {
-        EXPECT_EQ(zorvane::app::CurrentFailureText(kPlaceNearWords), std::string("Dépassement de capacité"_cp) +
-                                             std::string(17, ' ') + "\r\nErreur interne 021 - 6");
+        EXPECT_EQ(zorvane::app::CurrentFailureText(kPlaceNearWords),
+                  std::string("Dépassement de capacité"_cp) + std::string(17, ' ') +
+                      "\r\nErreur interne 021 - 6");
     }
 }
 

@@ -4,11 +4,10 @@
 
 #include "app/AppContext.h"
 #include "data/TextHelpers.h"
+#include "ui/fake/FakePlatform.h"
 
 #include <algorithm>
 #include <array>
-#include "ui/fake/FakePlatform.h"
-
 #include <string>
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "synonyms/SynonymLookup.h"
 
-#include "support/TestContext.h"
 #include "data/Cp1252Case.h"
+#include "support/TestContext.h"
 #include "synonyms/SynonymData.h"
 #include "synonyms/SynonymMessages.h"
 #include "synonyms/SynonymOrder.h"
@@ -10,8 +10,8 @@
 
 using namespace zorvane;
 using namespace zorvane::synonyms;
-using zorvane::data::ToUpperCp1252;
 using zorvane::data::ToLowerCp1252;
+using zorvane::data::ToUpperCp1252;
 
 namespace {
 

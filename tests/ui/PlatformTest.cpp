@@ -43,8 +43,9 @@ private slots:
         QVERIFY(store.Save("ZRVN", "Options", "CouleurBar", "14737632"));
         QCOMPARE(*store.Get("ZRVN", "Options", "CouleurMDI"), std::string("&HFFFFFF"));
         QCOMPARE(*store.Get("ZRVN", "Options", "CouleurBar"), std::string("14737632"));
-        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                             QStringLiteral("/Zorvane/ZRVN.ini");
+        const QString file =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/Zorvane/ZRVN.ini");
         QFile ini(file);
         QVERIFY2(ini.open(QIODevice::ReadOnly), qPrintable(file));
         const QByteArray content = ini.readAll();

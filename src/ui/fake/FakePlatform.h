@@ -5,7 +5,6 @@
 #include "ui/Platform.h"
 
 #include <QFile>
-
 #include <deque>
 #include <map>
 #include <vector>
@@ -146,9 +145,9 @@ struct FakePlatform {
     FakeResources resources;
     FakeSingleInstance instance;
     FakeProgramEnd end;
-    Platform platform{boxes,    timers,    pointer,  clipboard, links,
-                      colours,  browser,   settings, resources, instance,
-                      end,      "/opt/zorvane/bin", '/'};
+    Platform platform{boxes,   timers,   pointer,   clipboard, links, colours,
+                      browser, settings, resources, instance,  end,   "/opt/zorvane/bin",
+                      '/'};
 };
 
 } // namespace zorvane::ui::fake
