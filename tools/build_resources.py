@@ -61,17 +61,21 @@ def main():
         sum(len(v) for v in lines_by_letter.values()),
         ", ".join("%s %d" % (k, len(lines_by_letter.get(k, [])))
                   for k in "ABCDEFGHIJKLMNOPQRSTUVWXYZ")))
-    report.append("synonym items dropped: %s" % dropped)
+    report.append("synonym items dropped, lines over 21 items: %s" % dropped)
 
     records, figures = communes.build(academies=communes.load_academies(),
+                                      points=communes.load_points(),
                                       **communes.load_inputs(npm_root))
     write_resource(embedded, "LISTEPARCP", 200, communes.postcode_lines(records))
     write_resource(embedded, "LISTEPARNOM", 201, communes.name_lines(records), final_crlf=True)
-    report.append("commune lines: %d, with coordinates %d (%.2f %%), by method %s,"
+    report.append("commune lines: %d, by kind of point %s, by method %s, from the hand table %d,"
+                  " approximate points' km from their department's centre %s,"
+                  " error of the approximation on located communes (km) %s,"
                   " communes without postal code %d" % (
-                      figures["lines"], figures["with_coordinates"],
-                      100.0 * figures["with_coordinates"] / figures["lines"],
-                      figures["by_method"], figures["no_postcode"]))
+                      figures["lines"], figures["by_kind"], figures["by_method"],
+                      figures["from_table"], figures["approximate_km_from_department_centre"],
+                      figures["approximation_km_error_on_located_communes"],
+                      figures["no_postcode"]))
 
     licences.copy_all(os.path.join(args.out, "licences"), npm_root)
     for name in sorted(os.listdir(embedded)):

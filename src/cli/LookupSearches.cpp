@@ -39,7 +39,7 @@ Answer CommuneSearch(std::string_view codeOrName, SearchData& data) {
     const bool postcode = IsPostcode(codeOrName);
     const communes::CommuneMatches matches =
         postcode ? communes::SearchByPostcode(data.Postcodes(), codeOrName)
-                 : communes::SearchByName(data.Names(), codeOrName);
+                 : communes::SearchByName(data.Names(), communes::PostalSpelling(codeOrName));
     Answer answer;
     answer.words = matches.items;
     answer.found = !answer.words.empty();

@@ -3,10 +3,20 @@
 #include "data/Cp1252Case.h"
 #include "data/Cp1252Literal.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace zorvane::communes {
 namespace {
 
 constexpr std::string_view kNameCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789";
+
+// Whole words that the name keys abbreviate, and how.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kPostalWords{{
+    {"SAINT", "ST"},
+    {"SAINTE", "STE"},
+}};
 
 std::string CountInfo(std::size_t count, std::string_view none, std::string_view one) {
     if (count == 0) {
@@ -97,6 +107,26 @@ NameEntry CheckNameEntry(std::string_view typed) {
         }
     }
     return entry;
+}
+
+std::string PostalSpelling(std::string_view name) {
+    std::string spelled;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t blank = std::min(name.find(' ', start), name.size());
+        std::string_view word = name.substr(start, blank - start);
+        for (const auto& [full, postal] : kPostalWords) {
+            if (word == full) {
+                word = postal;
+            }
+        }
+        spelled += word;
+        if (blank == name.size()) {
+            return spelled;
+        }
+        spelled += ' ';
+        start = blank + 1;
+    }
 }
 
 std::string RefusedCharacterText(char refused) {

@@ -46,6 +46,9 @@ struct NameEntry {
     std::string refused; // each refused character once, in the order met
 };
 NameEntry CheckNameEntry(std::string_view typed);
+// The checked name as the name keys spell it: La Poste writes the words SAINT and SAINTE as ST
+// and STE, so a user who types them in full still finds the commune.
+std::string PostalSpelling(std::string_view name);
 // The message for one refused character (cp1252).
 std::string RefusedCharacterText(char refused);
 

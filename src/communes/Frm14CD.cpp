@@ -263,8 +263,8 @@ void Frm14CD::TxtCPChange() {
         PostcodeInfo);
 }
 
-// Upper case, refused characters reported once each and taken out; the checked text goes
-// to TxtMiroir, whose change runs the search.
+// Upper case, refused characters reported once each and taken out; the checked text goes,
+// spelt as the name keys are, to TxtMiroir, whose change runs the search.
 void Frm14CD::TxtChercheChange() {
     const NameEntry entry = CheckNameEntry(ui::FromQt(TxtCherche->text()));
     for (const char refused : entry.refused) {
@@ -279,7 +279,7 @@ void Frm14CD::TxtChercheChange() {
     }
     TxtCherche->setCursorPosition(static_cast<int>(checked.size()));
     TxtCherche->setFocus();
-    TxtMiroir->setText(checked);
+    TxtMiroir->setText(ui::ToQt(PostalSpelling(entry.text)));
 }
 
 void Frm14CD::TxtMiroirChange() {

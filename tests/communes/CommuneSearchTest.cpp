@@ -26,14 +26,14 @@ struct SampleLists {
 
 TEST(CommunesListClick, PostcodeModeByKeyOtherwiseByNameAndCode) {
     const SampleLists lists;
-    const auto byCode = FindListItem(CommuneSearchMode::Postcode, lists.postcodes, lists.names,
-                                     "93210 SAINT DENIS");
+    const auto byCode =
+        FindListItem(CommuneSearchMode::Postcode, lists.postcodes, lists.names, "93210 ST DENIS");
     ASSERT_TRUE(byCode);
-    EXPECT_EQ(byCode->key, "93210 SAINT DENIS");
+    EXPECT_EQ(byCode->key, "93210 ST DENIS");
 
     // A shared name resolves to the commune with that postal code.
     for (const auto mode : {CommuneSearchMode::Name, CommuneSearchMode::None}) {
-        const auto reunion = FindListItem(mode, lists.postcodes, lists.names, "97400 SAINT DENIS");
+        const auto reunion = FindListItem(mode, lists.postcodes, lists.names, "97400 ST DENIS");
         ASSERT_TRUE(reunion);
         EXPECT_EQ(reunion->department, "974 La Réunion"_cp);
         EXPECT_EQ(reunion->holidayZone, ".");
@@ -49,6 +49,17 @@ TEST(CommunesListClick, PostcodeModeByKeyOtherwiseByNameAndCode) {
         "89081");
     EXPECT_FALSE(
         FindListItem(CommuneSearchMode::Name, lists.postcodes, lists.names, "00000 NULLE"));
+}
+
+TEST(CommunesNameEntry, SaintAndSainteWordsSpeltAsTheKeys) {
+    for (const auto& [typed, spelled] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"SAINT MALO", "ST MALO"},
+             {"LE MONT SAINT", "LE MONT ST"},
+             {"SAINTE  MARIE SAINTES", "STE  MARIE SAINTES"},
+             {"ST JEAN LE BLANC", "ST JEAN LE BLANC"},
+             {" SAINTRY", " SAINTRY"}}) {
+        EXPECT_EQ(PostalSpelling(typed), spelled) << typed;
+    }
 }
 
 TEST(CommunesNameEntry, UpperCaseAndRefusedCharactersOnceEach) {

@@ -1,4 +1,5 @@
 """Checks the committed resources against the formats the program reads."""
+import math
 import os
 import re
 import unicodedata
@@ -14,8 +15,15 @@ POS_CODES = {
     "adv v", "art", "conj", "conj n", "interj", "interj n", "loc", "loc adv", "n",
     "n conj", "n préf", "n prép", "n pron", "n suff", "n v", "onomat", "préf", "prép",
     "pron", "v"}
-SYNONYM_ABBREVIATIONS = ("adj", "adv", "art", "conj", "expr", "interj", "loc", "n",
-                         "préf", "prép", "pron", "v")
+# The codes the synonyms window has a caption for.
+LABELLED_CODES = {
+    "adj", "adj adv", "adj interj", "adj interj n", "adj n", "adj n v", "adj prép", "adj pron",
+    "adj v", "adv", "adv conj", "adv loc", "adv n", "adv prép", "adv pron", "adv v", "art", "conj",
+    "conj n", "expr", "interj", "interj n", "loc", "n", "n adv", "n préf", "n prép", "n prép v",
+    "n pron", "n v", "préf", "prép", "pron", "v"}
+# The letter table the synonym lookup scans for the first character of its key.
+ACCENTED_FIRST = {"à": "A", "â": "A", "ç": "C", "é": "E", "è": "E", "ê": "E", "ô": "O"}
+SUB_ACCENTS = str.maketrans("àäâçéèëêïîöôùüûÿ", "aaaceeeeiioouuuy")
 
 # Latitude and longitude boxes of metropolitan France and the overseas territories.
 TERRITORIES = (
@@ -86,16 +94,21 @@ class SynonymTest(unittest.TestCase):
                 lines = []
             total += len(lines)
             self.assertLessEqual(len(lines), 4300, name)
-            keys = []
+            keys, lookup_keys = [], set()
             for line in lines:
                 self.assertEqual((line.count("§"), line.count("$")), (1, 1), line)
                 head, rest = line.split("§")
                 code, syns = rest.split("$")
                 self.assertTrue(0 < len(head) <= 29, line)
                 self.assertEqual(plain(head[0]).upper()[:1], letter, line)
-                parts = code.split()
-                self.assertTrue(parts and all(p in SYNONYM_ABBREVIATIONS for p in parts), line)
-                self.assertEqual(parts, sorted(parts, key=SYNONYM_ABBREVIATIONS.index), line)
+                self.assertIn(code, LABELLED_CODES, line)
+                # Typing the headword finds this line: the lookup scans this letter's table
+                # and stops at the first line of the same key.
+                key = head.translate(SUB_ACCENTS).lower()
+                first = ACCENTED_FIRST.get(key[0], key[0].upper() if "a" <= key[0] <= "z" else "")
+                self.assertEqual(first, letter, line)
+                self.assertNotIn(key, lookup_keys, line)
+                lookup_keys.add(key)
                 items = syns.split("\\")
                 self.assertTrue(all(items), line)
                 self.assertEqual(len(items), len(set(items)), line)
@@ -169,11 +182,12 @@ class CommuneTest(unittest.TestCase):
         self.assertEqual([r[0] for r in from_cp], sorted(r[0] for r in from_cp))
         self.assertEqual([l.split("$")[0] for l in nom_lines],
                          sorted(l.split("$")[0] for l in nom_lines))
-        located = 0
+        points, own_points, in_department = {}, {}, {}
         for record in from_cp:
             key, name, dep, _rn, _rc, insee, _an, _ac, zone, lat, lon = record
             self.assertRegex(key, r"^\d{5} [A-Z0-9]+( [A-Z0-9]+)*$")
-            expected = " ".join(re.sub(r"[^A-Z0-9]", " ", plain(name).upper()).split())
+            words = re.sub(r"[^A-Z0-9]", " ", plain(name).upper()).split()
+            expected = " ".join({"SAINT": "ST", "SAINTE": "STE"}.get(w, w) for w in words)
             self.assertEqual(key[6:], expected, record)
             self.assertRegex(dep, r"^[0-9AB]{1,3} ")
             self.assertRegex(insee, r"^[0-9AB]{5}$")
@@ -182,11 +196,33 @@ class CommuneTest(unittest.TestCase):
             if lat == "." or lon == ".":
                 self.assertEqual(lat, lon, record)
                 continue
-            la, lo = float(lat), float(lon)
-            self.assertTrue(any(a <= la <= b and c <= lo <= d for a, b, c, d in TERRITORIES),
-                            record)
-            located += 1
-        self.assertGreater(located, 0.9 * len(from_cp))
+            # A commune's own point has five decimals, an approximate one two.
+            self.assertRegex(lat + " " + lon, r"^-?\d+\.(\d{5}|\d\d) -?\d+\.(\d{5}|\d\d)$")
+            point = (float(lat), float(lon))
+            self.assertTrue(any(a <= point[0] <= b and c <= point[1] <= d
+                                for a, b, c, d in TERRITORIES), record)
+            points[insee] = point
+            if len(lat.split(".")[1]) == 5:
+                own_points.setdefault(point, set()).add(insee)
+            in_department.setdefault(dep.split()[0], []).append(point)
+        self.assertGreater(len(points), 0.9 * len({r[5] for r in from_cp}))
+        self.assertEqual([p for p, owners in own_points.items() if len(owners) > 1], [])
+        # Metropolitan departments: every point near the middle of its department's points.
+        for dep, located in in_department.items():
+            if len(dep) == 2:
+                middle = (sorted(p[0] for p in located)[len(located) // 2],
+                          sorted(p[1] for p in located)[len(located) // 2])
+                far = [p for p in located if 111.2 * math.hypot(
+                    p[0] - middle[0], (p[1] - middle[1]) * math.cos(math.radians(p[0]))) > 160]
+                self.assertEqual(far, [], dep)
+        cities = (("751", 20, (48.81, 48.91, 2.22, 2.47)), ("6938", 9, (45.70, 45.81, 4.77, 4.90)),
+                  ("132", 16, (43.17, 43.40, 5.28, 5.56)), ("976", 17, (-13.1, -12.5, 44.9, 45.4)))
+        for prefix, count, (south, north, west, east) in cities:
+            inside = [i for i, (la, lo) in points.items() if i.startswith(prefix)
+                      and south <= la <= north and west <= lo <= east]
+            self.assertEqual(len(inside), count, prefix)
+        names = [line.split("$")[0].split() for line in nom_lines]
+        self.assertFalse([n for n in names if "SAINT" in n or "SAINTE" in n])
 
 
 if __name__ == "__main__":

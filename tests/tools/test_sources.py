@@ -54,35 +54,64 @@ THESAURUS = "\n".join([
     "UTF-8",
     "abattre|2", "(Verbe)|tuer|démolir|abattre", "(Nom Verbe)|démolir|raser",
     "à cause|1", "(?)|par|pour",
-    "Ave|1", "(Nom)|salut!",
-    "œil|1", "(Nom)|regard|vue",
+    "maison|1", "(Nom)|usine|demeures|demeure|logis|domicile|?",
+    "demeures|1", "(Nom)|maison|logis|domicile",
+    "demeure|1", "(Nom)|maison|logis|domicile",
+    "logis|1", "(Nom)|maison|demeure|domicile",
+    "domicile|1", "(Nom)|maison|demeure|logis",
+    "usine|1", "(Verbe)|fabrique",
+    "œil|1", "(Nom)|regard|œuvre",
+    "ádoucir|1", "(Verbe)|calmer",
+    "adoucir|1", "(Verbe)|apaiser|calmer",
+    "aise|1", "(Nom)|confort|aisé",
+    "aisé|1", "(Adjectif)|riche",
+    "bas|1", "(Adverbe Adjectif Nom)|vil",
+    "ce|1", "(Determinant Pronom)|cette",
+    "le|1", "(Determinant)|la",
     "bidule|1", "(?)|truc",
     "vide|1", "(Adjectif)|creux|a§b",
     "rien|1", "(Nom)|rien",
-    "1er|1", "(Adjectif)|premier",
-    "abats|1", "(Nom)|tripes", ""])
+    "1er|1", "(Adjectif)|premier", ""])
 
 
 class SynonymTest(unittest.TestCase):
     def test_lines(self):
-        letters, dropped = synonyms.merge(synonyms.parse_thesaurus(THESAURUS),
+        letters, figures = synonyms.merge(synonyms.parse_thesaurus(THESAURUS),
                                           {"bidule": {"n", "suff"}})
-        self.assertEqual(letters["A"], [
+        lines = [line for letter in sorted(letters) for line in letters[letter]]
+        self.assertEqual(lines, [
             "à cause§loc$par\\pour",
-            "abats§n$tripes",
-            "abattre§n v$tuer\\démolir\\raser",
-            "Ave§n$salut!"])
-        self.assertEqual(letters["O"], ["œil§n$regard\\vue"])
-        self.assertEqual(letters["B"], ["bidule§n$truc"])
-        self.assertEqual(letters["V"], ["vide§adj$creux"])
-        self.assertNotIn("R", letters)
-        self.assertEqual(dropped, {"headword": 1, "synonym": 1, "empty": 1, "overflow": 0})
+            # listed in both meanings first
+            "abattre§n v$démolir\\tuer\\raser",
+            # a misspelt headword merged into the right one, what both list first
+            "adoucir§v$calmer\\apaiser",
+            # headwords the lookup cannot tell apart share one line
+            "aise§adj n$confort\\riche",
+            # categories the window cannot label: the nearest labelled code
+            "bas§adj n$vil",
+            "bidule§n$truc",
+            "ce§adj pron$cette",
+            "demeure§n$logis\\domicile\\maison",
+            "demeures§n$maison\\logis\\domicile",
+            "domicile§n$demeure\\logis\\maison",
+            "le§art$la",
+            "logis§n$demeure\\domicile\\maison",
+            # the items that share synonyms with the headword before one that
+            # does not list it back and is of another category; a plural last
+            "maison§n$demeure\\logis\\domicile\\usine\\demeures",
+            "oeil§n$regard\\oeuvre",
+            "usine§v$fabrique",
+            "vide§adj$creux"])
+        self.assertEqual(figures["empty"], 1)
+        self.assertEqual((figures["headword"], figures["synonym"]), (1, 1))
 
     def test_text_normalization(self):
         self.assertEqual(synonyms.normalize("d\u02bcabord\u00a0 x"), "d’abord x")
+        self.assertEqual(synonyms.normalize("cœur"), "coeur")
         self.assertIsNone(synonyms.normalize("a\\b"))
         self.assertIsNone(synonyms.normalize("ŝ"))
-        self.assertEqual(synonyms.category_code({"v", "n", "prép", "adj"}), "adj n prép v")
+        self.assertEqual(synonyms.labelled_code({"v", "n", "prép", "adj"}), "adj n v")
+        self.assertEqual(synonyms.labelled_code({"n", "adv"}), "adv n")
 
 
 def commune(code, name, dep, region, postcodes=(), kind="commune-actuelle", **extra):
@@ -100,6 +129,7 @@ class CommuneTest(unittest.TestCase):
     def setUp(self):
         self.communes = [
             commune("01053", "Bourg-en-Bresse", "01", "84"),
+            commune("01054", "Péronnas", "01", "84"),
             commune("01344", "Saint-Denis-lès-Bourg", "01", "84"),
             commune("01999", "Nouvelle", "01", "84", anciensCodes=["01998"]),
             commune("01998", "Ancienne", "01", "84", kind="commune-deleguee", chefLieu="01999"),
@@ -110,13 +140,15 @@ class CommuneTest(unittest.TestCase):
             commune("98499", "Sans Code", "984", "984"),
         ]
         self.postcodes = [{"codePostal": "01000", "codeCommune": "01053"},
+                          {"codePostal": "01000", "codeCommune": "01054"},
                           {"codePostal": "01000", "codeCommune": "01344"},
                           {"codePostal": "01440", "codeCommune": "01344"},
                           {"codePostal": "01500", "codeCommune": "01999"}]
         self.places = [place("01053", "46.20", "5.22", "PPLA", 40000, 3),
                        place("01053", "46.30", "5.30", "PPLX", 900, 4),
+                       place("01054", "46.22", "5.24", gid=7),
                        place("01998", "46.00", "5.00"),
-                       place("75101", "48.86", "2.34", gid=5),
+                       place("75101", "40.0", "2.0", gid=5),
                        place("01344", "1.0", "1.0", country="DE", gid=6)]
 
     def build(self):
@@ -124,38 +156,47 @@ class CommuneTest(unittest.TestCase):
             self.communes, [{"code": "01", "nom": "Ain"}, {"code": "75", "nom": "Paris"}],
             [{"code": "84", "nom": "Auvergne-Rhône-Alpes"}, {"code": "11", "nom": "Île-de-France"}],
             self.postcodes, self.places,
-            {"01": ("Lyon", "10", "A"), "75": ("Paris", "01", "C")})
+            {"01": ("Lyon", "10", "A"), "75": ("Paris", "01", "C")},
+            points={"75101": (48.86, 2.34)})
 
     def test_lines_and_coordinates(self):
         records, figures = self.build()
         cp = communes.postcode_lines(records)
         self.assertEqual(cp, [
-            "01000 BOURG EN BRESSE§Bourg-en-Bresse§01 Ain§Auvergne-Rhône-Alpes§84§01053§Lyon§10§A§46.20§5.22",
-            "01000 SAINT DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
-            "§Lyon§10§A§46.2§5.22",
-            "01440 SAINT DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
-            "§Lyon§10§A§46.2§5.22",
-            "01500 NOUVELLE§Nouvelle§01 Ain§Auvergne-Rhône-Alpes§84§01999§Lyon§10§A§46.00§5.00",
+            "01000 BOURG EN BRESSE§Bourg-en-Bresse§01 Ain§Auvergne-Rhône-Alpes§84§01053§Lyon§10§A"
+            "§46.20000§5.22000",
+            "01000 PERONNAS§Péronnas§01 Ain§Auvergne-Rhône-Alpes§84§01054§Lyon§10§A§46.22000§5.24000",
+            # no point of its own: the mean of its postal code's, to the hundredth
+            "01000 ST DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
+            "§Lyon§10§A§46.21§5.23",
+            "01440 ST DENIS LES BOURG§Saint-Denis-lès-Bourg§01 Ain§Auvergne-Rhône-Alpes§84§01344"
+            "§Lyon§10§A§46.21§5.23",
+            "01500 NOUVELLE§Nouvelle§01 Ain§Auvergne-Rhône-Alpes§84§01999§Lyon§10§A§46.00000§5.00000",
             "75001 PARIS 1ER ARRONDISSEMENT§Paris 1er Arrondissement§75 Paris§Île-de-France§11§75101"
-            "§Paris§01§C§48.86§2.34",
+            "§Paris§01§C§48.86000§2.34000",
             "98714 PAPEETE§Papeete§987 .§.§987§98735§.§.§.§.§."])
         nom = communes.name_lines(records)
         self.assertEqual(nom[0], "BOURG EN BRESSE$01053§01000§01§Ain§Bourg-en-Bresse§84"
-                                 "§Auvergne-Rhône-Alpes§46.20§5.22§Lyon§10§A")
+                                 "§Auvergne-Rhône-Alpes§46.20000§5.22000§Lyon§10§A")
         self.assertEqual([n.split("$")[0] for n in nom],
                          ["BOURG EN BRESSE", "NOUVELLE", "PAPEETE", "PARIS 1ER ARRONDISSEMENT",
-                          "SAINT DENIS LES BOURG", "SAINT DENIS LES BOURG"])
-        self.assertEqual(figures["by_method"], {"insee": 2, "former": 1, "postcode": 2})
-        self.assertEqual((figures["lines"], figures["with_coordinates"], figures["no_postcode"]),
-                         (6, 5, 1))
+                          "PERONNAS", "ST DENIS LES BOURG", "ST DENIS LES BOURG"])
+        self.assertEqual(figures["by_kind"], {"own": 4, "approximate": 2, "none": 1})
+        self.assertEqual(figures["no_postcode"], 1)
 
-    def test_postcode_mean(self):
-        coords, method = communes.locate(
-            ["A", "B", "C", "D"], {"A": ["1"], "B": ["1", "2"], "C": ["2"], "D": ["3"]},
-            {"A": ("10.0", "1.0"), "C": ("20.0", "3.0")}, {})
-        self.assertEqual(coords["B"], ("15", "2"))
-        self.assertEqual(method, {"A": "insee", "C": "insee", "B": "postcode"})
+    def test_approximate_points(self):
+        groups = (("postcode", {"A": ["p"], "B": ["p"], "C": ["p"], "F": ["p"], "D": ["q"],
+                                "E": ["q"]}),
+                  ("intercommunality", {"A": ["i"], "D": ["i"], "E": ["i"]}))
+        coords, method, errors = communes.locate(
+            list("ABCDEF"), {"A": (10.0, 1.0), "C": (10.2, 1.0), "E": (12.0, 1.0),
+                             "F": (10.1, 1.1)}, {}, groups)
+        self.assertEqual(method, {"A": "own", "C": "own", "E": "own", "F": "own",
+                                  "B": "postcode"})
+        self.assertEqual(communes.approximate_point(coords["B"]), ("10.10", "1.03"))
+        # D's only groups hold one point, or points too far apart to stand for it.
         self.assertNotIn("D", coords)
+        self.assertEqual(len(errors), 3)
 
     def test_academy_table_covers_departments(self):
         table = communes.load_academies()

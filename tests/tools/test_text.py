@@ -36,11 +36,13 @@ class FoldingTest(unittest.TestCase):
         self.assertEqual(ordered, ["à cause", "abats", "abbaye", "Abbé", "à-côté", "dab", "d’abord"])
 
     def test_name_keys(self):
-        self.assertEqual(name_key("Saint-Denis-lès-Bourg"), "SAINT DENIS LES BOURG")
+        self.assertEqual(name_key("Saint-Denis-lès-Bourg"), "ST DENIS LES BOURG")
+        self.assertEqual(name_key("Sainte-Marie-aux-Mines"), "STE MARIE AUX MINES")
+        self.assertEqual(name_key("Saintes"), "SAINTES")
         self.assertEqual(name_key("L'Haÿ-les-Roses"), "L HAY LES ROSES")
         self.assertEqual(name_key("Œuilly"), "OEUILLY")
         self.assertEqual(name_key("Paris 1er  Arrondissement"), "PARIS 1ER ARRONDISSEMENT")
-        self.assertEqual(name_key("Saint-Jean-d’Angély"), "SAINT JEAN D ANGELY")
+        self.assertEqual(name_key("Le Mont-Saint-Michel"), "LE MONT ST MICHEL")
 
 
 class ResourceBytesTest(unittest.TestCase):

@@ -1,5 +1,6 @@
 """Commune lists LISTEPARCP (by postal code) and LISTEPARNOM (by name)."""
 import json
+import math
 import os
 from collections import defaultdict
 
@@ -34,6 +35,19 @@ def load_academies(path=None):
     return table
 
 
+def load_points(path=None):
+    """{INSEE number: (lat, lon)} of the hand-kept table of places."""
+    path = path or os.path.join(os.path.dirname(__file__), "commune_points.tsv")
+    table = {}
+    with open(path, encoding="utf-8") as src:
+        for line in src:
+            if line.startswith("#") or not line.strip():
+                continue
+            insee, lat, lon = line.split("\t")[:3]
+            table[insee] = (float(lat), float(lon))
+    return table
+
+
 def place_coordinates(lines):
     """{INSEE number: (lat, lon)} from GeoNames rows (tab-separated,
     admin4 is the INSEE number for French places)."""
@@ -44,43 +58,78 @@ def place_coordinates(lines):
             continue
         rank = (_FEATURE_RANK.get(f[7], 9), -int(f[14] or 0), int(f[0]))
         if f[13] not in best or rank < best[f[13]][0]:
-            best[f[13]] = (rank, (f[4], f[5]))
+            best[f[13]] = (rank, (float(f[4]), float(f[5])))
     return {insee: coords for insee, (_r, coords) in best.items()}
 
 
-def fmt(value):
-    return ("%.5f" % value).rstrip("0").rstrip(".")
+# A commune's own point is written to the metre or so; an approximate one to
+# the hundredth of a degree (about 1 km), which is all it is worth.
+def own_point(point):
+    return ("%.5f" % point[0], "%.5f" % point[1])
 
 
-def locate(units, postcodes, places, former):
-    """Coordinates of each unit and the method that gave them.
-    units: [insee]; postcodes: {insee: [codes]}; places: {insee: (lat, lon)};
-    former: {insee: [older INSEE numbers merged into it]}.
-    Order: the unit's own INSEE number, then a former commune of it, then
-    the mean of the other communes of the same postal code."""
+def approximate_point(point):
+    return ("%.2f" % point[0], "%.2f" % point[1])
+
+
+def _mean(points):
+    return (sum(p[0] for p in points) / len(points), sum(p[1] for p in points) / len(points))
+
+
+def kilometres(a, b):
+    """Distance between two nearby points, on a local flat Earth."""
+    mid = math.radians((a[0] + b[0]) / 2)
+    return 111.2 * math.hypot(a[0] - b[0], (a[1] - b[1]) * math.cos(mid))
+
+
+# A group gives an approximate point only when its points all lie this close
+# to their mean, so that the commune is likely near it too.
+SPREAD_KM = 20
+
+
+def _group_point(insee, groups, members, coords):
+    """(kind, mean point) of the first group kind where the unit's groups
+    hold at least two other located communes lying within SPREAD_KM of
+    their mean; None when there is none."""
+    for kind, membership in groups:
+        others = sorted({i for g in membership.get(insee, ()) for i in members[kind][g]} - {insee})
+        if len(others) >= 2:
+            mean = _mean([coords[i] for i in others])
+            if all(kilometres(coords[i], mean) <= SPREAD_KM for i in others):
+                return kind, mean
+    return None
+
+
+def locate(units, places, former, groups):
+    """Coordinates of each unit, the method that gave them, and the errors
+    (km) the approximation makes on the units that have their own point.
+    units: [insee]; places: {insee: (lat, lon)}, the hand table's points
+    included; former: {insee: [older INSEE numbers merged into it]}; groups:
+    [(kind, {insee: [group keys]})], the groups of communes of one department
+    that share a postal code, then those of one intercommunality.
+    A unit's own point is its own place, else the place of a former commune
+    merged into it. A unit without one gets the mean of the own points of the
+    other communes of its groups (see _group_point): a point inside its
+    department that is no commune's own. Else none."""
     coords, method = {}, {}
     for insee in units:
-        if insee in places:
-            coords[insee], method[insee] = places[insee], "insee"
-            continue
-        for old in former.get(insee, ()):
-            if old in places:
-                coords[insee], method[insee] = places[old], "former"
-                break
-    by_code = defaultdict(list)
+        found = next((i for i in [insee] + list(former.get(insee, ())) if i in places), None)
+        if found is not None:
+            coords[insee] = places[found]
+            method[insee] = "own" if found == insee else "former"
+    members = {kind: defaultdict(list) for kind, _m in groups}
+    for kind, membership in groups:
+        for insee in coords:
+            for group in membership.get(insee, ()):
+                members[kind][group].append(insee)
+    errors = []
     for insee in units:
-        if insee in coords:
-            for code in postcodes.get(insee, ()):
-                by_code[code].append(coords[insee])
-    for insee in units:
-        if insee in coords:
-            continue
-        found = [c for code in postcodes.get(insee, ()) for c in by_code.get(code, ())]
-        if found:
-            lat = sum(float(c[0]) for c in found) / len(found)
-            lon = sum(float(c[1]) for c in found) / len(found)
-            coords[insee], method[insee] = (fmt(lat), fmt(lon)), "postcode"
-    return coords, method
+        approximate = _group_point(insee, groups, members, coords)
+        if approximate and insee in method:
+            errors.append(kilometres(approximate[1], coords[insee]))
+        elif approximate:
+            method[insee], coords[insee] = approximate
+    return coords, method, sorted(errors)
 
 
 class Commune:
@@ -109,9 +158,11 @@ class Commune:
             self.academy_code, self.zone))
 
 
-def build(communes_json, departments_json, regions_json, postcode_rows, place_lines, academies):
+def build(communes_json, departments_json, regions_json, postcode_rows, place_lines, academies,
+          epci_json=(), points=None):
     """Returns (records, figures). communes_json etc. are parsed JSON lists;
-    postcode_rows are {'codePostal', 'codeCommune'} records."""
+    postcode_rows are {'codePostal', 'codeCommune'} records; points is the
+    hand-kept table of places."""
     departments = {d["code"]: d["nom"] for d in departments_json}
     regions = {r["code"]: r["nom"] for r in regions_json}
     units, former = [], defaultdict(list)
@@ -133,31 +184,64 @@ def build(communes_json, departments_json, regions_json, postcode_rows, place_li
         if not postcodes.get(c["code"]):
             postcodes[c["code"]].update(c.get("codesPostaux", ()))
     postcodes = {k: sorted(v) for k, v in postcodes.items()}
-    codes = [c["code"] for c in units]
-    coords, method = locate(codes, postcodes, place_coordinates(place_lines),
-                            {k: sorted(set(v)) for k, v in former.items()})
+    dep_of = {c["code"]: c.get("departement", "") for c in units}
+    intercommunality = {m["code"]: [(dep_of.get(m["code"]), e["code"])]
+                        for e in epci_json for m in e["membres"]}
+    by_postcode = {i: [(dep_of[i], code) for code in codes] for i, codes in postcodes.items()
+                   if i in dep_of}
+    places = dict(place_coordinates(place_lines), **(points or {}))
+    coords, method, errors = locate(
+        list(dep_of), places, {k: sorted(set(v)) for k, v in former.items()},
+        (("postcode", by_postcode), ("intercommunality", intercommunality)))
     records, no_postcode = [], 0
     for c in units:
         insee = c["code"]
         if not postcodes.get(insee):
             no_postcode += 1
             continue
-        dep = c.get("departement", "")
+        dep = dep_of[insee]
         academy = academies.get(dep, (MISSING, MISSING, MISSING))
-        lat, lon = coords.get(insee, (MISSING, MISSING))
+        lat, lon = MISSING, MISSING
+        if insee in coords:
+            write = own_point if method[insee] in ("own", "former") else approximate_point
+            lat, lon = write(coords[insee])
         for code in postcodes[insee]:
             records.append(Commune(
                 insee=insee, name=c["nom"], postcode=code, dep=dep,
                 dep_name=departments.get(dep), region=c.get("region"),
                 region_name=regions.get(c.get("region")), lat=lat, lon=lon,
                 academy=academy[0], academy_code=academy[1], zone=academy[2]))
+    kinds = {"own": "own", "former": "own", "postcode": "approximate",
+             "intercommunality": "approximate"}
     figures = {
         "units": len(units), "no_postcode": no_postcode, "lines": len(records),
-        "with_coordinates": sum(1 for r in records if r.lat != MISSING),
+        "by_kind": {k: sum(1 for r in records if kinds.get(method.get(r.insee), "none") == k)
+                    for k in ("own", "approximate", "none")},
         "by_method": {m: sum(1 for r in records if method.get(r.insee) == m)
-                      for m in ("insee", "former", "postcode")},
+                      for m in ("own", "former", "postcode", "intercommunality")},
+        "from_table": sum(1 for r in records if r.insee in (points or {})),
+        "approximate_km_from_department_centre": _distances_to_centre(dep_of, coords, method),
+        "approximation_km_error_on_located_communes": {
+            "communes": len(errors), "median": _quantile(errors, 0.5),
+            "p90": _quantile(errors, 0.9), "p99": _quantile(errors, 0.99)},
     }
     return records, figures
+
+
+def _distances_to_centre(dep_of, coords, method):
+    """Median and largest distance (km) of the approximate points to the
+    mean of their department's own points."""
+    own = defaultdict(list)
+    for insee, dep in dep_of.items():
+        if method.get(insee) in ("own", "former"):
+            own[dep].append(coords[insee])
+    far = sorted(kilometres(coords[i], _mean(own[dep_of[i]])) for i in coords
+                 if method[i] in ("postcode", "intercommunality"))
+    return {"median": _quantile(far, 0.5), "max": _quantile(far, 1)}
+
+
+def _quantile(ordered, share):
+    return round(ordered[min(int(share * len(ordered)), len(ordered) - 1)], 1) if ordered else None
 
 
 def postcode_lines(records):
@@ -185,4 +269,5 @@ def load_inputs(npm_root):
         departments_json=read(os.path.join(admin, "departements.json")),
         regions_json=read(os.path.join(admin, "regions.json")),
         postcode_rows=read(os.path.join(npm_root, "codes-postaux", "codes-postaux.json")),
+        epci_json=read(os.path.join(admin, "epci.json")),
         place_lines=places)

@@ -14,11 +14,16 @@ _SUB_ACCENTS = str.maketrans({
 })
 
 
-def strip_marks(text):
-    """Removes diacritics and spells out ligatures, keeping case."""
+def spell_ligatures(text):
+    """œ as oe, æ as ae (and their capitals), the rest unchanged."""
     for lig, plain in _LIGATURES.items():
         text = text.replace(lig, plain)
-    decomposed = unicodedata.normalize("NFD", text)
+    return text
+
+
+def strip_marks(text):
+    """Removes diacritics and spells out ligatures, keeping case."""
+    decomposed = unicodedata.normalize("NFD", spell_ligatures(text))
     return "".join(c for c in decomposed if not unicodedata.combining(c))
 
 
@@ -52,9 +57,14 @@ def synonym_sort_key(headword):
     return (plain, headword)
 
 
+# The words La Poste abbreviates in every commune name it writes.
+POSTAL_WORDS = {"SAINT": "ST", "SAINTE": "STE"}
+
+
 def name_key(name):
     """Commune name key: upper case, no accents, only A-Z, 0-9 and single
-    blanks (hyphens, apostrophes and any other sign become blanks)."""
+    blanks (hyphens, apostrophes and any other sign become blanks), with
+    the words La Poste abbreviates written as it writes them."""
     plain = strip_marks(name).upper()
     chars = [c if ("A" <= c <= "Z" or "0" <= c <= "9") else " " for c in plain]
-    return " ".join("".join(chars).split())
+    return " ".join(POSTAL_WORDS.get(w, w) for w in "".join(chars).split())

@@ -1,26 +1,45 @@
 """Synonym lines (SYNONYA ... SYNONYZ) from the MyThes French thesaurus."""
+import math
 from collections import OrderedDict
 
-from .folding import first_letter, synonym_sort_key, strip_marks
+from .folding import first_letter, spell_ligatures, sub_accents, synonym_sort_key
 
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
 
 MAX_LINES = 4300
 MAX_HEADWORD = 29
+# The window shows the first this many items of a line.
+SHOWN = 21
 
-# Thesaurus categories -> abbreviations of the synonym lines.
+# Thesaurus categories -> abbreviations of the synonym lines. Determiners are
+# articles only for the articles themselves; French grammar calls the others
+# (ce, aucun, chaque, même...) adjectives.
 CATEGORY = {
-    "Adjectif": "adj", "Adverbe": "adv", "Determinant": "art",
+    "Adjectif": "adj", "Adverbe": "adv", "Determinant": "adj",
     "Conjonction": "conj", "Expression": "expr", "Interjection": "interj",
     "Locution": "loc", "Nom": "n", "Prefixe": "préf", "Préfixe": "préf",
     "Preposition": "prép", "Préposition": "prép", "Pronom": "pron",
     "Verbe": "v", "Nombre": "adj", "nom": "n",
 }
-# Order in which abbreviations are joined in a category code.
-ORDER = ("adj", "adv", "art", "conj", "expr", "interj", "loc", "n",
-         "préf", "prép", "pron", "v")
+ARTICLES = frozenset(("le", "la", "les", "l’", "un", "une", "des", "du", "au", "aux"))
+# The codes the synonyms window has a caption for, in its table's order.
+LABELLED_CODES = (
+    "adj", "adj adv", "adj interj", "adj interj n", "adj n", "adj n v", "adj prép",
+    "adj pron", "adj v", "adv", "adv conj", "adv loc", "adv n", "adv prép", "adv pron",
+    "adv v", "art", "conj", "conj n", "expr", "interj", "interj n", "loc", "n", "n adv",
+    "n préf", "n prép", "n prép v", "n pron", "n v", "préf", "prép", "pron", "v")
+# Abbreviations from the commonest category of the thesaurus to the rarest.
+_COMMONEST = ("n", "v", "adj", "adv", "loc", "interj", "pron", "art", "prép", "conj",
+              "expr", "préf")
 # Lexicon parts that have a synonym abbreviation (suffixes have none).
-_LEXICON_PARTS = set(ORDER)
+_LEXICON_PARTS = set(_COMMONEST)
+
+# Misspelt headwords of the thesaurus and the spelling they are merged into.
+MENDED = {
+    "ádoucir": "adoucir",      # á is no French letter; the line repeats adoucir's
+    "plier(se)": "se plier",   # the pronoun of a pronominal verb stands first
+    "tasser(se)": "se tasser",
+}
 
 # Characters that cannot stand in a line (its separators) or are not cp1252.
 _RESERVED = "§$\\|"
@@ -52,11 +71,14 @@ def parse_thesaurus(text):
 
 
 def normalize(text):
-    """Text made fit for a line: apostrophes typographic, no reserved
+    """Text made fit for a line: apostrophes typographic, ligatures spelt
+    out (the lookup finds no headword that begins with one, and "oeil" is
+    what a keyboard types), known misspellings mended, no reserved
     character; None when something cannot be written in cp1252."""
     for old, new in _REPLACE.items():
         text = text.replace(old, new)
-    text = " ".join(text.split())
+    text = spell_ligatures(" ".join(text.split()))
+    text = MENDED.get(text, text)
     if any(c in _RESERVED for c in text):
         return None
     try:
@@ -66,41 +88,125 @@ def normalize(text):
     return text
 
 
-def category_code(abbreviations):
-    return " ".join(a for a in ORDER if a in abbreviations)
+def lookup_key(text):
+    """What the synonym lookup compares: accents folded, then lower case."""
+    return sub_accents(text).lower()
+
+
+def labelled_code(abbreviations):
+    """The window's code for a set of abbreviations: the set itself when the
+    window labels it, else the labelled code with the most of its parts,
+    the commonest parts first."""
+    parts = set(abbreviations)
+    fitting = [c for c in LABELLED_CODES if set(c.split()) <= parts]
+    return min(fitting, key=lambda c: (-len(c.split()),
+                                       sorted(_COMMONEST.index(p) for p in c.split())))
+
+
+def _abbreviations(head, names):
+    if head in ARTICLES:
+        names = ["art" if n == "Determinant" else n for n in names]
+    return {CATEGORY.get(n, n) for n in names if n in CATEGORY or n == "art"}
+
+
+# Endings of a masculine singular and of its feminine or plural forms.
+_FORMS = (("", "e"), ("", "s"), ("", "es"), ("", "x"), ("eux", "euse"), ("if", "ive"),
+          ("er", "ère"), ("en", "enne"), ("el", "elle"), ("et", "ette"), ("on", "onne"),
+          ("eur", "euse"), ("teur", "trice"))
+
+
+def _other_form(item, items):
+    """Whether item is the feminine or plural of another of items."""
+    return any(item.endswith(end) and item[:len(item) - len(end)] + base in items
+               for base, end in _FORMS if len(item) > len(end) + 1)
+
+
+def _categories(meanings):
+    return set().union(*(c for c, _i in meanings))
+
+
+def ranked(spellings, meanings, lists):
+    """The synonyms of one line, best first. spellings: the headwords merged
+    in the line; meanings: [(abbreviations, [items])] of all of them; lists:
+    {headword: (abbreviations, {items})} of every thesaurus headword. An
+    item comes first when it is listed in more meanings, when its own line lists the headword back, when
+    it shares a category with the headword, then by how much its own
+    synonyms agree with the headword's: each shared synonym counts with its
+    own agreement, over the square root of the item's list length plus 10
+    (so that short lists do not win by chance); then by meaning and source
+    position. An item that only inflects another of the line (feminine,
+    plural) comes last."""
+    seen = {lookup_key(s) for s in spellings}
+    order = []
+    for _cats, items in meanings:
+        for item in items:
+            if item not in seen and lookup_key(item) not in seen:
+                seen.add(item)
+                order.append(item)
+    cats = _categories(meanings)
+    keys = set(order)
+    empty = (set(), frozenset())
+    own = {s: lists.get(s, empty) for s in order}
+    size = {s: math.sqrt(len(own[s][1]) + 10) for s in order}
+    shared = {s: [t for t in order if t in own[s][1]] for s in order}
+    first = {s: len(shared[s]) / size[s] for s in order}
+    agreement = {s: sum(first[t] for t in shared[s]) / size[s] for s in order}
+
+    def rank(position_item):
+        position, item = position_item
+        own_cats, own_items = own[item]
+        senses = [i for i, (_c, items) in enumerate(meanings) if item in items]
+        return (_other_form(item, keys | spellings), -len(senses), not spellings & own_items,
+                bool(cats and own_cats and not cats & own_cats),
+                -agreement[item], senses[0], position)
+
+    return [item for _p, item in sorted(enumerate(order), key=rank)]
 
 
 def merge(entries, lexicon_parts=None):
-    """One line per headword: meanings merged, synonyms in source order
-    without duplicates and without the headword. Returns
-    ({letter: [line...]}, counts of dropped entries by reason)."""
+    """One line per lookup key: the meanings of every headword the lookup
+    cannot tell apart (same letters up to accents and case) are merged under
+    the first spelling in alphabetical order, synonyms ranked best first
+    without duplicates and without the headword. Returns ({letter: [line...]},
+    figures: dropped entries by reason, lines over SHOWN items before and after
+    de-duplication)."""
     lexicon_parts = lexicon_parts or {}
     merged = OrderedDict()
     dropped = {"headword": 0, "synonym": 0, "empty": 0, "overflow": 0}
-    for raw_head, meanings in entries:
+    raw_counts, by_spelling = {}, {}
+    for raw_head, raw_meanings in entries:
         head = normalize(raw_head)
         if head is None or not head or len(head) > MAX_HEADWORD or first_letter(head) is None:
             dropped["headword"] += 1
             continue
-        slot = merged.setdefault(head, (set(), []))
-        cats, syns = slot
-        for names, items in meanings:
-            cats.update(CATEGORY[n] for n in names if n in CATEGORY)
-            for item in items:
-                syn = normalize(item)
-                if syn is None:
+        spellings, meanings = merged.setdefault(lookup_key(head), (set(), []))
+        spellings.add(head)
+        for names, raw_items in raw_meanings:
+            items = []
+            for raw in raw_items:
+                item = normalize(raw)
+                if item is None:
                     dropped["synonym"] += 1
-                    continue
-                if syn and syn != head and syn not in syns:
-                    syns.append(syn)
+                elif any(c.isalpha() for c in item):
+                    items.append(item)
+            raw_counts[lookup_key(head)] = raw_counts.get(lookup_key(head), 0) + len(raw_items)
+            meanings.append((_abbreviations(head, names), items))
+            by_spelling.setdefault(head, []).append(meanings[-1])
+    heads = {key: min(spellings, key=synonym_sort_key)
+             for key, (spellings, _m) in merged.items()}
+    lists = {head: (_categories(meanings), {i for _c, items in meanings for i in items})
+             for head, meanings in by_spelling.items()}
     letters = {}
-    for head, (cats, syns) in merged.items():
+    over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
+    for key, (spellings, meanings) in merged.items():
+        head = heads[key]
+        syns = ranked(spellings, meanings, lists)
         if not syns:
             dropped["empty"] += 1
             continue
-        if not cats:
-            cats = guess_category(head, lexicon_parts)
-        line = "%s§%s$%s" % (head, category_code(cats), "\\".join(syns))
+        over["after"] += len(syns) > SHOWN
+        cats = _categories(meanings) or guess_category(head, lexicon_parts)
+        line = "%s§%s$%s" % (head, labelled_code(cats), "\\".join(syns))
         letters.setdefault(first_letter(head), []).append((synonym_sort_key(head), line))
     result = {}
     for letter in sorted(letters):
@@ -109,7 +215,7 @@ def merge(entries, lexicon_parts=None):
             dropped["overflow"] += len(ordered) - MAX_LINES
             ordered = ordered[:MAX_LINES]
         result[letter] = ordered
-    return result, dropped
+    return result, dict(dropped, over_shown=over)
 
 
 def guess_category(head, lexicon_parts):
