@@ -22,30 +22,22 @@ FRENCH_COUNTRIES = frozenset(
 _FEATURE_RANK = {"PPLC": 0, "PPLA": 1, "PPLA2": 2, "PPLA3": 3, "PPLA4": 4, "PPL": 5}
 
 
-def load_academies(path=None):
+def _hand_table(name):
+    """The tab-separated fields of each line of a hand-kept table beside
+    this file ('#' lines are comments)."""
+    with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as src:
+        return [line.rstrip("\n").split("\t") for line in src
+                if line.strip() and not line.startswith("#")]
+
+
+def load_academies():
     """{department code: (academy name, academy code, holiday zone)}."""
-    path = path or os.path.join(os.path.dirname(__file__), "academies.tsv")
-    table = {}
-    with open(path, encoding="utf-8") as src:
-        for line in src:
-            if line.startswith("#") or not line.strip():
-                continue
-            dep, name, code, zone = line.rstrip("\n").split("\t")
-            table[dep] = (name, code, zone)
-    return table
+    return {dep: (name, code, zone) for dep, name, code, zone in _hand_table("academies.tsv")}
 
 
-def load_points(path=None):
+def load_points():
     """{INSEE number: (lat, lon)} of the hand-kept table of places."""
-    path = path or os.path.join(os.path.dirname(__file__), "commune_points.tsv")
-    table = {}
-    with open(path, encoding="utf-8") as src:
-        for line in src:
-            if line.startswith("#") or not line.strip():
-                continue
-            insee, lat, lon = line.split("\t")[:3]
-            table[insee] = (float(lat), float(lon))
-    return table
+    return {f[0]: (float(f[1]), float(f[2])) for f in _hand_table("commune_points.tsv")}
 
 
 def place_coordinates(lines):

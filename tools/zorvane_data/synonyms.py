@@ -104,9 +104,9 @@ def labelled_code(abbreviations):
 
 
 def _abbreviations(head, names):
-    if head in ARTICLES:
-        names = ["art" if n == "Determinant" else n for n in names]
-    return {CATEGORY.get(n, n) for n in names if n in CATEGORY or n == "art"}
+    """The abbreviations of one meaning's categories."""
+    return {"art" if n == "Determinant" and head in ARTICLES else CATEGORY[n]
+            for n in names if n in CATEGORY}
 
 
 # Endings of a masculine singular and of its feminine or plural forms.
@@ -128,21 +128,20 @@ def _categories(meanings):
 def ranked(spellings, meanings, lists):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
-    {headword: (abbreviations, {items})} of every thesaurus headword. An
-    item comes first when it is listed in more meanings, when its own line lists the headword back, when
-    it shares a category with the headword, then by how much its own
-    synonyms agree with the headword's: each shared synonym counts with its
-    own agreement, over the square root of the item's list length plus 10
-    (so that short lists do not win by chance); then by meaning and source
-    position. An item that only inflects another of the line (feminine,
-    plural) comes last."""
-    seen = {lookup_key(s) for s in spellings}
+    {headword: (abbreviations, {items})} of every thesaurus headword.
+    Items spelt like the headword up to accents and case are dropped. An item
+    that only inflects another of the line (feminine, plural) comes last; of
+    the others, an item comes first when it is listed in more meanings, when
+    its own line lists the headword back, when it shares a category with the
+    headword, then by how much its own synonyms agree with the headword's:
+    each shared synonym counts with its own agreement, over the square root of
+    the item's list length plus 10 (so that short lists do not win by chance);
+    then by meaning and source position."""
+    head_keys = {lookup_key(s) for s in spellings}
     order = []
     for _cats, items in meanings:
-        for item in items:
-            if item not in seen and lookup_key(item) not in seen:
-                seen.add(item)
-                order.append(item)
+        order.extend(i for i in dict.fromkeys(items)
+                     if i not in order and lookup_key(i) not in head_keys)
     cats = _categories(meanings)
     keys = set(order)
     empty = (set(), frozenset())
@@ -179,7 +178,7 @@ def merge(entries, lexicon_parts=None):
         if head is None or not head or len(head) > MAX_HEADWORD or first_letter(head) is None:
             dropped["headword"] += 1
             continue
-        spellings, meanings = merged.setdefault(lookup_key(head), (set(), []))
+        spellings, meanings = merged.setdefault(key := lookup_key(head), (set(), []))
         spellings.add(head)
         for names, raw_items in raw_meanings:
             items = []
@@ -189,7 +188,7 @@ def merge(entries, lexicon_parts=None):
                     dropped["synonym"] += 1
                 elif any(c.isalpha() for c in item):
                     items.append(item)
-            raw_counts[lookup_key(head)] = raw_counts.get(lookup_key(head), 0) + len(raw_items)
+            raw_counts[key] = raw_counts.get(key, 0) + len(raw_items)
             meanings.append((_abbreviations(head, names), items))
             by_spelling.setdefault(head, []).append(meanings[-1])
     heads = {key: min(spellings, key=synonym_sort_key)
