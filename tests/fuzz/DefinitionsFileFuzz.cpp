@@ -1,7 +1,8 @@
 // The definitions file reader on arbitrary file contents, section names and keys, compared
-// with a reader that holds the whole file and follows the format rules literally.
+// with a reader that holds the whole file and follows the format rules literally. The file
+// is read from memory, so a run costs no file writing.
 //
-// Input: section name, LF, key, LF, then one byte that, when odd, puts a line of blanks
+// Input: section name, LF, key, LF, then one byte that, when odd, puts lines of blanks
 // before the file text so that the reader's 64 KB block ends 0 to 127 bytes into it; then
 // the file text.
 
@@ -15,48 +16,23 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
-using zorvane::check::GetIni;
 using zorvane::check::IniEntry;
 using zorvane::check::LineReader;
+using zorvane::check::ReadIniEntry;
 
 namespace {
 
-// One scratch file for the whole run, removed when the fuzzer exits.
-class ScratchFile {
-public:
-    ScratchFile() {
-        const char* folder = std::getenv("TMPDIR");
-        path_ = std::string(folder != nullptr ? folder : "/tmp") + "/getini-XXXXXX";
-        const int descriptor = mkstemp(path_.data());
-        FUZZ_CHECK(descriptor >= 0);
-        close(descriptor);
-    }
-    ~ScratchFile() { std::remove(path_.c_str()); }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void WriteFile(const std::string& path, std::string_view contents) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(contents.data(), 1, contents.size(), file) == contents.size());
-    FUZZ_CHECK(std::fclose(file) == 0);
-}
-
 // Lines end with CR LF, LF or a lone CR; a last line needs no end; an empty text has none.
+// A line longer than the reader's bound is no line at all for it.
 FUZZ_REFERENCE std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
+        if (text.substr(0, end).size() <= LineReader::kMaxLineLength) {
+            lines.push_back(text.substr(0, end));
+        }
         if (end == std::string_view::npos) {
             break;
         }
@@ -108,15 +84,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto shift = static_cast<unsigned char>(input.front());
         input.remove_prefix(1);
         if (shift % 2 == 1) {
-            contents.assign(LineReader::kBlockSize - 2 - shift / 2, ' ');
+            const std::string blanks(1022, ' ');
+            while (contents.size() + 2 * (blanks.size() + 2) <= LineReader::kBlockSize) {
+                contents += blanks + "\r\n";
+            }
+            contents.append(LineReader::kBlockSize - 2 - shift / 2 - contents.size(), ' ');
             contents += "\r\n";
         }
     }
     contents += input;
-    static const ScratchFile scratch;
-    WriteFile(scratch.Path(), contents);
-
-    const IniEntry found = GetIni(scratch.Path(), section, key);
+    std::FILE* file = contents.empty() ? std::fopen("/dev/null", "rb")
+                                       : fmemopen(contents.data(), contents.size(), "rb");
+    FUZZ_CHECK(file != nullptr);
+    const IniEntry found = ReadIniEntry(file, section, key);
+    std::fclose(file);
     FUZZ_CHECK(found.errorNumber == 0);
     // An entry is the end of one line of the file, from an "=" on.
     FUZZ_CHECK(found.entry.empty() || found.entry.front() == '=');
