@@ -4,7 +4,7 @@
 
 namespace zorvane::check {
 
-LineReader::LineReader(std::FILE* file) : file_(file), block_(kBlockSize) {}
+LineReader::LineReader(std::FILE* file) : file_(file) {}
 
 bool LineReader::Refill() {
     begin_ = 0;

@@ -3,10 +3,10 @@
 // streamed, never held whole; a line longer than kMaxLineLength is passed over whole, so
 // at most that much of any line is ever held.
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zorvane::check {
 
@@ -29,7 +29,7 @@ private:
     bool Refill();
 
     std::FILE* file_;
-    std::vector<char> block_;
+    std::array<char, kBlockSize> block_; // held in place: a reading allocates no block
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::string spanning_;      // a line that runs over the end of the block
