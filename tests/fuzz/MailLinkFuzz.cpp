@@ -4,6 +4,7 @@
 // Input: the five fields separated by NUL bytes (the body may hold line ends).
 
 #include "FuzzCheck.h"
+#include "FuzzText.h"
 #include "app/EnvoyerMail.h"
 
 #include <cstdint>
@@ -11,13 +12,6 @@
 #include <string_view>
 
 namespace {
-
-std::string_view TakeField(std::string_view& input) {
-    const std::size_t end = input.find('\0');
-    const std::string_view field = input.substr(0, end);
-    input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-    return field;
-}
 
 FUZZ_REFERENCE std::string CrLfEncoded(std::string_view text) {
     std::string encoded;
@@ -36,10 +30,10 @@ FUZZ_REFERENCE std::string CrLfEncoded(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(bytes), size);
-    const std::string_view address = TakeField(input);
-    const std::string_view subject = TakeField(input);
-    const std::string_view body = TakeField(input);
-    const std::string_view cc = TakeField(input);
+    const std::string_view address = TakePart(input, '\0');
+    const std::string_view subject = TakePart(input, '\0');
+    const std::string_view body = TakePart(input, '\0');
+    const std::string_view cc = TakePart(input, '\0');
     const std::string_view bcc = input;
 
     std::string expected = "mailto:" + std::string(address);
