@@ -98,6 +98,7 @@ private slots:
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
         QVERIFY(QFileInfo(file).isFile() == false && QFileInfo::exists(file));
+        QFile::remove(file); // other tests share the folder
     }
 
     void cleanupTestCase() { QFile::remove(file); }
