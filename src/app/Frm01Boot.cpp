@@ -72,9 +72,10 @@ void Frm01Boot::TimRegTick() {
     TimReg->Stop();
     if (!ReadSavedColours(platform_.settings, values_)) {
         platform_.boxes.Show(
-            QStringLiteral("Les réglages ne peuvent pas être enregistrés : le dossier de "
-                           "configuration n'est pas accessible en écriture.\r\nLe programme "
-                           "utilise les couleurs par défaut."),
+            QStringLiteral("Les réglages ne peuvent pas être enregistrés : le fichier de "
+                           "configuration ne peut pas être écrit (dossier non accessible en "
+                           "écriture, disque plein...).\r\nLe programme utilise les couleurs "
+                           "par défaut."),
             ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
     TimFin->Start(100);

@@ -98,9 +98,11 @@ void Frm04Options::Save() {
     changed_ = false;
     if (!SaveColours(context_.platform.settings, context_.values)) {
         context_.platform.boxes.Show(
-            QStringLiteral("Les options n'ont pas pu être enregistrées : le dossier de "
-                           "configuration n'est pas accessible en écriture.\r\nLes couleurs "
-                           "choisies restent en place jusqu'à la fermeture du programme."),
+            QStringLiteral("Les options n'ont pas pu être enregistrées : le fichier de "
+                           "configuration ne peut pas être écrit (dossier non accessible en "
+                           "écriture, disque plein...).\r\nLes couleurs enregistrées "
+                           "auparavant sont conservées ; les couleurs choisies restent en place "
+                           "jusqu'à la fermeture du programme."),
             ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
 }

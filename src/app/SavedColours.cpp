@@ -3,32 +3,29 @@
 #include "app/ColourSettings.h"
 
 namespace zorvane::app {
-namespace {
 
-std::string ReadOne(ui::SettingsStore& store, std::string_view key, std::string_view fallback,
-                    bool& written) {
-    StoredColour colour = ResolveColour(store.Get(kSettingsApp, kSettingsSection, key), fallback);
-    if (colour.writeBack && !store.Save(kSettingsApp, kSettingsSection, key, colour.text)) {
-        written = false;
-    }
-    return std::move(colour.text);
-}
-
-} // namespace
-
+// Only the values the store lacked are written back, both in one save.
 bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
-    bool written = true;
-    values.CouleurFenetre = ReadOne(store, kKeyCouleurMDI, kDefaultCouleurMDI, written);
-    values.CouleurBarre = ReadOne(store, kKeyCouleurBar, kDefaultCouleurBar, written);
-    return written;
+    const StoredColour fenetre = ResolveColour(
+        store.Get(kSettingsApp, kSettingsSection, kKeyCouleurMDI), kDefaultCouleurMDI);
+    const StoredColour barre = ResolveColour(
+        store.Get(kSettingsApp, kSettingsSection, kKeyCouleurBar), kDefaultCouleurBar);
+    values.CouleurFenetre = fenetre.text;
+    values.CouleurBarre = barre.text;
+    std::vector<ui::SettingValue> missing;
+    if (fenetre.writeBack) {
+        missing.push_back({kKeyCouleurMDI, values.CouleurFenetre});
+    }
+    if (barre.writeBack) {
+        missing.push_back({kKeyCouleurBar, values.CouleurBarre});
+    }
+    return missing.empty() || store.Save(kSettingsApp, kSettingsSection, missing);
 }
 
 bool SaveColours(ui::SettingsStore& store, const StartupValues& values) {
-    const bool window =
-        store.Save(kSettingsApp, kSettingsSection, kKeyCouleurMDI, values.CouleurFenetre);
-    const bool bar =
-        store.Save(kSettingsApp, kSettingsSection, kKeyCouleurBar, values.CouleurBarre);
-    return window && bar;
+    return store.Save(
+        kSettingsApp, kSettingsSection,
+        {{kKeyCouleurMDI, values.CouleurFenetre}, {kKeyCouleurBar, values.CouleurBarre}});
 }
 
 } // namespace zorvane::app

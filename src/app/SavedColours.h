@@ -7,10 +7,12 @@
 namespace zorvane::app {
 
 // CouleurMDI into CouleurFenetre, CouleurBar into CouleurBarre; a missing or unreadable
-// value is replaced by its default, which is written back; false when that write failed.
+// value is replaced by its default, which is written back; false when that write failed
+// (what the store held is then kept).
 bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values);
 
-// CouleurFenetre to CouleurMDI, then CouleurBarre to CouleurBar; false when the store refused.
+// CouleurFenetre to CouleurMDI and CouleurBarre to CouleurBar in one save; false when the
+// store refused, the colours saved before then kept.
 bool SaveColours(ui::SettingsStore& store, const StartupValues& values);
 
 } // namespace zorvane::app

@@ -12,9 +12,11 @@ constexpr std::string_view kCrLf = "\r\n";
 
 } // namespace
 
-std::string MissingFileMessage() {
-    return "Erreur " + std::to_string(kFileNotFound) + std::string(kCrLf) +
-           std::string("Le fichier des définitions des mots est introuvable."_cp);
+std::string DefinitionsFileMessage(int errorNumber) {
+    return "Erreur " + std::to_string(errorNumber) + std::string(kCrLf) +
+           std::string(errorNumber == kFileNotFound
+                           ? "Le fichier des définitions des mots est introuvable."_cp
+                           : "Le fichier des définitions des mots est illisible."_cp);
 }
 
 std::string ValidSentence(std::string_view word) {

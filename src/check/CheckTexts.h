@@ -8,8 +8,10 @@
 
 namespace zorvane::check {
 
-// "Erreur 53" and what it means, on two lines: the definitions file is not there.
-std::string MissingFileMessage();
+// What the user is told when the definitions file could not be read: "Erreur ", the
+// number, then on the next line that the file is missing (53) or cannot be read (any
+// other number: not a regular file, refused, a read error).
+std::string DefinitionsFileMessage(int errorNumber);
 
 // The admission sentence of an admitted word.
 std::string ValidSentence(std::string_view word);

@@ -3,8 +3,10 @@
 #include "check/LineReader.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorvane::check {
 namespace {
@@ -48,16 +50,41 @@ int OpenFailureNumber(int error) {
     return error == ENOENT || error == ENOTDIR ? kFileNotFound : kFileAccessError;
 }
 
+using OpenFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// Without O_NONBLOCK a FIFO would hold the open until a writer came; a device would
+// never end. Regular files ignore the flag.
+OpenFile OpenRegularFile(const std::string& filename, int& errorNumber) {
+    OpenFile file(nullptr, &std::fclose);
+    const int descriptor = ::open(filename.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        errorNumber = OpenFailureNumber(errno);
+        return file;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+        file.reset(::fdopen(descriptor, "rb"));
+    }
+    if (!file) {
+        ::close(descriptor);
+        errorNumber = kFileAccessError;
+    }
+    return file;
+}
+
 } // namespace
 
 IniEntry GetIni(const std::string& filename, std::string_view contener, std::string_view variable) {
-    errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(filename.c_str(), "rb"),
-                                                               &std::fclose);
+    int errorNumber = 0;
+    const OpenFile file = OpenRegularFile(filename, errorNumber);
     if (!file) {
-        return {{}, OpenFailureNumber(errno)};
+        return {{}, errorNumber};
     }
-    LineReader reader(file.get());
+    return ReadIniEntry(file.get(), contener, variable);
+}
+
+IniEntry ReadIniEntry(std::FILE* file, std::string_view contener, std::string_view variable) {
+    LineReader reader(file);
     std::string_view line;
     bool inSection = false;
     while (reader.Next(line)) {

@@ -2,6 +2,7 @@
 // The definitions file beside the program: an INI-like text whose section "Cont" holds one
 // entry per word number, read afresh (and closed again) for every entry asked for.
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace zorvane::check {
 
 // The failure numbers a reading can end with, as the user is told them.
 inline constexpr int kFileNotFound = 53;
-inline constexpr int kFileAccessError = 75; // found but could not be opened
+inline constexpr int kFileAccessError = 75; // found but not a regular file, or not opened
 inline constexpr int kReadError = 57;
 
 struct IniEntry {
@@ -18,7 +19,11 @@ struct IniEntry {
 };
 
 // The entry of key variable in section contener (names matched without regard to case,
-// the key matched whole: "12" never finds the line of "123"), trimmed of blanks.
+// the key matched whole: "12" never finds the line of "123"), trimmed of blanks. Only a
+// regular file is read: a FIFO, a device or a folder is refused at once.
 IniEntry GetIni(const std::string& filename, std::string_view contener, std::string_view variable);
+
+// The same reading on a file already open, from where it stands.
+IniEntry ReadIniEntry(std::FILE* file, std::string_view contener, std::string_view variable);
 
 } // namespace zorvane::check

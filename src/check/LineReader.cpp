@@ -4,7 +4,7 @@
 
 namespace zorvane::check {
 
-LineReader::LineReader(std::FILE* file) : file_(file), block_(kBlockSize) {}
+LineReader::LineReader(std::FILE* file) : file_(file) {}
 
 bool LineReader::Refill() {
     begin_ = 0;
@@ -17,11 +17,12 @@ bool LineReader::Refill() {
 
 bool LineReader::Next(std::string_view& line) {
     spanning_.clear();
-    bool started = false; // part of the line is already in spanning_
+    bool started = false;   // part of the line is already behind, in spanning_ when kept
+    std::size_t length = 0; // bytes of the line met so far
     for (;;) {
         if (begin_ == end_ && !Refill()) {
             line = spanning_;
-            return started && !failed_;
+            return started && length <= kMaxLineLength && !failed_;
         }
         if (skipLineFeed_) {
             skipLineFeed_ = false;
@@ -36,13 +37,18 @@ bool LineReader::Next(std::string_view& line) {
         const std::size_t searched = lineFeed != nullptr ? lineFeed - start : available;
         const auto* carriage = static_cast<const char*>(std::memchr(start, '\r', searched));
         const char* stop = carriage != nullptr ? carriage : lineFeed;
+        const std::size_t piece = stop != nullptr ? stop - start : available;
+        length += piece;
+        const bool kept = length <= kMaxLineLength;
         if (stop == nullptr) {
-            spanning_.append(start, available);
+            if (kept) {
+                spanning_.append(start, piece);
+            }
             started = true;
             begin_ = end_;
             continue;
         }
-        std::size_t consumed = stop - start + 1;
+        std::size_t consumed = piece + 1;
         if (carriage != nullptr) {
             if (carriage + 1 == lineFeed) {
                 ++consumed;
@@ -51,11 +57,17 @@ bool LineReader::Next(std::string_view& line) {
             }
         }
         begin_ += consumed;
+        if (!kept) { // too long to be an entry: its tail is skipped, the next line read
+            spanning_.clear();
+            started = false;
+            length = 0;
+            continue;
+        }
         if (started) {
-            spanning_.append(start, stop - start);
+            spanning_.append(start, piece);
             line = spanning_;
         } else {
-            line = std::string_view(start, stop - start);
+            line = std::string_view(start, piece);
         }
         return true;
     }

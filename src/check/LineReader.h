@@ -1,23 +1,27 @@
 #pragma once
-// Reads a text file one line at a time through a fixed block, so a file of any size (and a
-// line of any length) is streamed, never held whole.
+// Reads a text file one line at a time through a fixed block, so a file of any size is
+// streamed, never held whole; a line longer than kMaxLineLength is passed over whole, so
+// at most that much of any line is ever held.
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace zorvane::check {
 
 class LineReader {
 public:
     static constexpr std::size_t kBlockSize = 64 * 1024;
+    // Far above any real definition line (a few hundred bytes).
+    static constexpr std::size_t kMaxLineLength = 8 * 1024;
 
     // Reads from an open file; the caller keeps ownership of it.
     explicit LineReader(std::FILE* file);
 
-    // The next line without its end (CR LF, LF or a lone CR), valid until the next call;
-    // false at the end of the file or on a read error. The last line needs no line end.
+    // The next line of at most kMaxLineLength bytes, without its end (CR LF, LF or a lone
+    // CR), valid until the next call; false at the end of the file or on a read error. The
+    // last line needs no line end.
     bool Next(std::string_view& line);
     bool Failed() const { return failed_; }
 
@@ -25,7 +29,7 @@ private:
     bool Refill();
 
     std::FILE* file_;
-    std::vector<char> block_;
+    std::array<char, kBlockSize> block_; // held in place: a reading allocates no block
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::string spanning_;      // a line that runs over the end of the block

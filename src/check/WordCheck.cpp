@@ -1,6 +1,5 @@
 #include "check/WordCheck.h"
 
-#include "check/DefinitionsFile.h"
 #include "check/PartsOfSpeech.h"
 #include "check/ScrabblePoints.h"
 #include "data/Cp1252Literal.h"
@@ -39,8 +38,8 @@ std::optional<std::size_t> WordNumber(const std::vector<std::string>& list, std:
     return static_cast<std::size_t>(found - list.begin()) + 1;
 }
 
-IniEntry EntryOf(const CheckSources& sources, std::size_t number) {
-    return GetIni(sources.fichierDefinitions, kSection, std::to_string(number));
+IniEntry EntryOf(const EntryReader& readEntry, std::size_t number) {
+    return readEntry(std::to_string(number));
 }
 
 std::string_view TextAfter(std::string_view text, char separator) {
@@ -91,14 +90,16 @@ bool IsCrossReference(std::string_view definition) {
 // reference found there stays text); nothing when the reference leads nowhere, with
 // errorNumber set when the file could not be read.
 std::optional<std::string> WithReferencedDefinition(const std::string& definition,
-                                                    const CheckSources& sources, int& errorNumber) {
+                                                    const std::vector<std::string>& listeDico,
+                                                    const EntryReader& readEntry,
+                                                    int& errorNumber) {
     const std::optional<std::string_view> target = CrossReferenceTarget(definition);
     const std::optional<std::size_t> number =
-        target ? WordNumber(sources.listeDico, *target) : std::nullopt;
+        target ? WordNumber(listeDico, *target) : std::nullopt;
     if (!number) {
         return std::nullopt;
     }
-    const IniEntry referenced = EntryOf(sources, *number);
+    const IniEntry referenced = EntryOf(readEntry, *number);
     errorNumber = referenced.errorNumber;
     if (errorNumber != 0) {
         return std::nullopt;
@@ -117,12 +118,20 @@ std::string EmptyDefinitionSentence(int longMaxDefinition) {
 }
 
 WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
+    return CheckWord(typed, sources.listeDico, sources.longMaxDefinition,
+                     [&sources](std::string_view number) {
+                         return GetIni(sources.fichierDefinitions, kSection, number);
+                     });
+}
+
+WordCheckResult CheckWord(std::string_view typed, const std::vector<std::string>& listeDico,
+                          int longMaxDefinition, const EntryReader& readEntry) {
     const std::string word = UpperAscii(typed);
-    const std::optional<std::size_t> number = WordNumber(sources.listeDico, word);
+    const std::optional<std::size_t> number = WordNumber(listeDico, word);
     if (!number) {
         return NotFound();
     }
-    const IniEntry read = EntryOf(sources, *number);
+    const IniEntry read = EntryOf(readEntry, *number);
     if (read.errorNumber != 0) {
         return NotFound(read.errorNumber);
     }
@@ -140,7 +149,7 @@ WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
     if (IsCrossReference(result.definition)) {
         int errorNumber = 0;
         std::optional<std::string> followed =
-            WithReferencedDefinition(result.definition, sources, errorNumber);
+            WithReferencedDefinition(result.definition, listeDico, readEntry, errorNumber);
         if (!followed) {
             return NotFound(errorNumber);
         }
@@ -148,7 +157,7 @@ WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
     }
     result.copyAllowed = !result.definition.empty();
     if (result.definition.empty()) {
-        result.definition = EmptyDefinitionSentence(sources.longMaxDefinition);
+        result.definition = EmptyDefinitionSentence(longMaxDefinition);
     }
     return result;
 }

@@ -2,6 +2,9 @@
 // The check of one typed word: is it in the dictionary list, and what does the definitions
 // file say of it (Scrabble admission, part of speech, definition); what is it worth.
 
+#include "check/DefinitionsFile.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +33,13 @@ struct CheckSources {
 
 // Runs the whole check on the typed text, which is looked up in upper case.
 WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources);
+
+// The entry of a word number (in decimal) of section "Cont", wherever the entries come from.
+using EntryReader = std::function<IniEntry(std::string_view number)>;
+
+// The same check with the entries read by readEntry in place of the definitions file.
+WordCheckResult CheckWord(std::string_view typed, const std::vector<std::string>& listeDico,
+                          int longMaxDefinition, const EntryReader& readEntry);
 
 // What a Found word without definition shows in place of one.
 std::string EmptyDefinitionSentence(int longMaxDefinition);

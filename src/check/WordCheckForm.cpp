@@ -1,7 +1,6 @@
 #include "check/WordCheckForm.h"
 
 #include "check/CheckTexts.h"
-#include "check/DefinitionsFile.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
@@ -181,8 +180,8 @@ void WordCheckForm::EndCheck(const WordCheckResult& result) {
     setEnabled(true);
     context_.platform.pointer.SetBusy(false);
     LblD->hide();
-    if (result.errorNumber == kFileNotFound) {
-        Tell(ui::ToQt(MissingFileMessage()));
+    if (result.errorNumber != 0) {
+        Tell(ui::ToQt(DefinitionsFileMessage(result.errorNumber)));
     }
 }
 

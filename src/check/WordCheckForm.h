@@ -72,7 +72,7 @@ protected:
     WordCheckResult RunCheck();
     void ShowPoints(int points);
     void ShowNotAdmitted(); // blinking notice and information picture
-    // The end of every check: ready again, and the missing file reported.
+    // The end of every check: ready again, and a definitions file that failed reported.
     void EndCheck(const WordCheckResult& result);
 
     int Tell(const QString& text);

@@ -2,7 +2,6 @@
 
 #include "app/StartupValues.h"
 #include "check/CheckTexts.h"
-#include "check/DefinitionsFile.h"
 #include "check/WordCheck.h"
 #include "cli/Searches.h"
 #include "data/Cp1252Literal.h"
@@ -18,12 +17,8 @@ WordCheckResult RunCheck(std::string_view word, SearchData& data) {
     const check::CheckSources sources{data.Dictionary(), data.DefinitionsFile(),
                                       app::StartupValues{}.LongMaxDefinition};
     WordCheckResult result = check::CheckWord(word, sources);
-    if (result.errorNumber == check::kFileNotFound) {
-        throw DataFailure(check::MissingFileMessage());
-    }
     if (result.errorNumber != 0) {
-        throw DataFailure("Erreur " + std::to_string(result.errorNumber) + "\r\n" +
-                          std::string("Le fichier des définitions des mots est illisible."_cp));
+        throw DataFailure(check::DefinitionsFileMessage(result.errorNumber));
     }
     return result;
 }

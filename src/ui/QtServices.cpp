@@ -1,6 +1,7 @@
 #include "ui/QtServices.h"
 
 #include "ui/Colours.h"
+#include "ui/SettingsFile.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
-#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -48,13 +49,9 @@ private:
     QTimer timer_;
 };
 
-QSettings SettingsFile(std::string_view app) {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zorvane"),
-                     ToQt(app));
-}
-
-QString SettingsKey(std::string_view section, std::string_view key) {
-    return ToQt(section) + QLatin1Char('/') + ToQt(key);
+// The file's texts are UTF-8; the program's are cp1252.
+std::string SettingsKey(std::string_view section, std::string_view key) {
+    return (ToQt(section) + QLatin1Char('/') + ToQt(key)).toStdString();
 }
 
 } // namespace
@@ -104,26 +101,43 @@ std::uint32_t QtColourDialog::Choose(std::uint32_t initial) {
     return chosen.isValid() ? ToColourNumber(chosen) : initial;
 }
 
-std::optional<std::string> QtSettingsStore::Get(std::string_view app, std::string_view section,
-                                                std::string_view key) const {
-    const QVariant value = SettingsFile(app).value(SettingsKey(section, key));
-    if (!value.isValid()) {
-        return std::nullopt;
-    }
-    return FromQt(value.toString());
+QString QtSettingsStore::FilePath(std::string_view app) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Zorvane/") + ToQt(app) + QStringLiteral(".ini");
 }
 
-bool QtSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
-                           std::string_view value) {
-    QSettings settings = SettingsFile(app);
-    if (!settings.isWritable()) {
+std::optional<std::string> QtSettingsStore::Get(std::string_view app, std::string_view section,
+                                                std::string_view key) const {
+    const FileRead file =
+        ReadRegularFile(QFile::encodeName(FilePath(app)).toStdString(), kMaxSettingsBytes);
+    const SettingsMap values = ParseSettings(file.bytes);
+    const auto found = values.find(SettingsKey(section, key));
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    return FromQt(QString::fromStdString(found->second));
+}
+
+// A file that cannot be read is replaced, unless it is not a regular file: that one is
+// someone else's.
+bool QtSettingsStore::Save(std::string_view app, std::string_view section,
+                           const std::vector<SettingValue>& values) {
+    const QString path = FilePath(app);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;
     }
-    settings.setValue(SettingsKey(section, key), ToQt(value));
-    settings.sync();
-    // A file that was unreadable keeps its read status after a good write: only an access
-    // error means the value was not saved.
-    return settings.status() != QSettings::AccessError;
+    const std::string file = QFile::encodeName(path).toStdString();
+    const FileRead old = ReadRegularFile(file, kMaxSettingsBytes);
+    if (old.state == FileRead::State::NotRegular) {
+        return false;
+    }
+    SettingsMap all = ParseSettings(old.bytes);
+    for (const SettingValue& value : values) {
+        all[SettingsKey(section, value.key)] = ToQt(value.value).toStdString();
+    }
+    // A value with a line end or outer blanks would not read back as it was given.
+    const std::string text = FormatSettings(all);
+    return ParseSettings(text) == all && ReplaceFile(file, text);
 }
 
 LockFileInstance::LockFileInstance(const QString& lockPath) : lock_(lockPath) {

@@ -47,8 +47,10 @@ class QtSettingsStore final : public SettingsStore {
 public:
     std::optional<std::string> Get(std::string_view app, std::string_view section,
                                    std::string_view key) const override;
-    bool Save(std::string_view app, std::string_view section, std::string_view key,
-              std::string_view value) override;
+    bool Save(std::string_view app, std::string_view section,
+              const std::vector<SettingValue>& values) override;
+
+    static QString FilePath(std::string_view app);
 };
 
 // A lock file in the temporary folder, held while this copy runs. A lock left by a copy

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorvane::ui {
 
@@ -83,14 +84,20 @@ public:
 };
 
 // Per-user texts addressed by application, section and key.
+struct SettingValue {
+    std::string_view key;
+    std::string_view value;
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual std::optional<std::string> Get(std::string_view app, std::string_view section,
                                            std::string_view key) const = 0;
-    // False when the value could not be written (read-only or missing folder...).
-    virtual bool Save(std::string_view app, std::string_view section, std::string_view key,
-                      std::string_view value) = 0;
+    // Writes all the values in one operation: either all of them are saved, or none is and
+    // what was saved before stays (read-only or missing folder, full disk...); false then.
+    virtual bool Save(std::string_view app, std::string_view section,
+                      const std::vector<SettingValue>& values) = 0;
 };
 
 // Resource bytes by type name and numeric id; nothing when there is no such resource.

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace zorvane;
@@ -53,9 +54,13 @@ TEST(GetIni, SectionAndKeyRules) {
 
 TEST(GetIni, LongLinesAndLineEnds) {
     const zorvane::testing::TempFolder folder;
+    // The longest line kept, then one byte too long: passed over, the next line still read.
+    const std::string longest(check::LineReader::kMaxLineLength - 3, 'a');
+    const std::string crLf =
+        folder.Write("crlf.ret", "[Cont]\r\n1= " + longest + "a\r\n2= deux\r\n3= " + longest);
+    EXPECT_EQ(Entry(crLf, "1"), "");
+    EXPECT_EQ(Entry(crLf, "3"), "= " + longest);
     const std::string longText(200 * 1024 + 7, 'a');
-    const std::string crLf = folder.Write("crlf.ret", "[Cont]\r\n1= " + longText + "\r\n2= deux");
-    EXPECT_EQ(Entry(crLf, "1"), "= " + longText);
     EXPECT_EQ(Entry(crLf, "2"), "= deux"); // last line without CR LF
     const std::string lf = folder.Write("lf.ret", "[Cont]\n1= " + longText + "\n2= deux\n");
     EXPECT_EQ(Entry(lf, "2"), "= deux");
@@ -65,14 +70,31 @@ TEST(GetIni, LongLinesAndLineEnds) {
 }
 
 TEST(LineReader, LineEndsAcrossBlocks) {
-    // The CR of the first line is the last byte of the first block, its LF the first of the
-    // next; then a line longer than two blocks, an empty line and a last line without end.
-    const std::string first(check::LineReader::kBlockSize - 1, 'x');
-    const std::string spanning(2 * check::LineReader::kBlockSize + 3, 'y');
+    // Full-length lines up to a CR that is the last byte of the first block, its LF the
+    // first of the next; more up to a line across the second block's end; then a line
+    // longer than two blocks (passed over), an empty line and a last line without end.
+    constexpr std::size_t kBlock = check::LineReader::kBlockSize;
+    const std::string full(check::LineReader::kMaxLineLength, 'w');
+    std::string text;
+    std::vector<std::string> expected;
+    const auto add = [&](const std::string& line, const char* end) {
+        text += line + end;
+        expected.push_back(line);
+    };
+    while (text.size() + full.size() + 2 < kBlock) {
+        add(full, "\n");
+    }
+    add(std::string(kBlock - 1 - text.size(), 'x'), "\r\n");
+    while (text.size() + full.size() + 1 < 2 * kBlock - 100) {
+        add(full, "\n");
+    }
+    add(std::string(200, 'z'), "\n");
+    text += std::string(2 * kBlock + 3, 'v');
+    add("", "\n\r\n");
+    add("fin", "\r");
+    add("dernier", "");
     const zorvane::testing::TempFolder folder;
-    const std::string path =
-        folder.Write("lines.txt", first + "\r\n" + spanning + "\n\r\nfin\rdernier");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(folder.Write("lines.txt", text).c_str(), "rb");
     ASSERT_NE(file, nullptr);
     check::LineReader reader(file);
     std::vector<std::string> lines;
@@ -81,17 +103,23 @@ TEST(LineReader, LineEndsAcrossBlocks) {
         lines.emplace_back(line);
     }
     std::fclose(file);
-    EXPECT_EQ(lines, (std::vector<std::string>{first, spanning, "", "fin", "dernier"}));
+    EXPECT_EQ(lines, expected);
     EXPECT_FALSE(reader.Failed());
 }
 
-TEST(GetIni, MissingOrUnreadableFile) {
+TEST(GetIni, MissingOrNotARegularFile) {
     const zorvane::testing::TempFolder folder;
-    EXPECT_EQ(GetIni(folder.PathOf("absent.ret"), "Cont", "1").errorNumber, check::kFileNotFound);
-    const check::IniEntry folderRead = GetIni(folder.PathOf(""), "Cont", "1");
-    EXPECT_NE(folderRead.errorNumber, 0);
-    EXPECT_NE(folderRead.errorNumber, check::kFileNotFound);
-    EXPECT_EQ(folderRead.entry, "");
+    ::mkfifo(folder.PathOf("fifo").c_str(), 0600);
+    const std::pair<std::string, int> cases[] = {
+        {folder.PathOf("absent.ret"), check::kFileNotFound},
+        {folder.PathOf(""), check::kFileAccessError},
+        {folder.PathOf("fifo"), check::kFileAccessError},
+        {"/dev/zero", check::kFileAccessError}};
+    for (const auto& [path, number] : cases) {
+        const check::IniEntry read = GetIni(path, "Cont", "1");
+        EXPECT_EQ(read.errorNumber, number) << path;
+        EXPECT_EQ(read.entry, "");
+    }
 }
 
 TEST(GetIni, ClosesTheFileEveryTime) {

@@ -1,14 +1,18 @@
 // Settings that cannot be saved, through the real store with XDG_CONFIG_HOME set: the
-// program's folder in it cannot be created, or is read-only. The user is told in French,
-// and the program goes on with the default colours.
+// program's folder in it cannot be created, is read-only, or is on a full disk. The user is
+// told in French, what was saved before stays, and the program goes on.
 
 #include "app/Frm04Options.h"
 #include "e2e/StartupRun.h"
 #include "support/TestContext.h"
 #include "ui/QtServices.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace zorvane;
@@ -16,12 +20,14 @@ using namespace zorvane;
 namespace {
 
 const QString kStartupMessage = QStringLiteral(
-    "Les réglages ne peuvent pas être enregistrés : le dossier de configuration n'est pas "
-    "accessible en écriture.\r\nLe programme utilise les couleurs par défaut.");
+    "Les réglages ne peuvent pas être enregistrés : le fichier de configuration ne peut pas "
+    "être écrit (dossier non accessible en écriture, disque plein...).\r\nLe programme "
+    "utilise les couleurs par défaut.");
 const QString kOptionsMessage = QStringLiteral(
-    "Les options n'ont pas pu être enregistrées : le dossier de configuration n'est pas "
-    "accessible en écriture.\r\nLes couleurs choisies restent en place jusqu'à la fermeture "
-    "du programme.");
+    "Les options n'ont pas pu être enregistrées : le fichier de configuration ne peut pas "
+    "être écrit (dossier non accessible en écriture, disque plein...).\r\nLes couleurs "
+    "enregistrées auparavant sont conservées ; les couleurs choisies restent en place "
+    "jusqu'à la fermeture du programme.");
 
 } // namespace
 
@@ -32,11 +38,12 @@ class ConfigFolderTest : public QObject {
     QString programFolder; // $XDG_CONFIG_HOME/Zorvane, where ZRVN.ini belongs
     ui::QtSettingsStore store;
 
-    // Start-up, then the options saved: each refused with its message, nothing stopped.
-    void ExpectRefusedButRunning() {
+    // Start-up, then the options saved: each refused with its message, nothing stopped, and
+    // the window colour saved before (if any) still the one stored.
+    void ExpectRefusedButRunning(const std::optional<std::string>& savedFenetre = {}) {
         e2e::StartupRun run(store);
         QVERIFY(run.RunToLoadingScreen());
-        QCOMPARE(run.values.CouleurFenetre, std::string("&HFFFFFF"));
+        QCOMPARE(run.values.CouleurFenetre, savedFenetre.value_or("&HFFFFFF"));
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
         QCOMPARE(run.fake.boxes.shown[0].text, kStartupMessage);
@@ -57,7 +64,7 @@ class ConfigFolderTest : public QObject {
         QVERIFY(applied > 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete alive.data();
-        QVERIFY(!store.Get("ZRVN", "Options", "CouleurMDI").has_value());
+        QCOMPARE(store.Get("ZRVN", "Options", "CouleurMDI"), savedFenetre);
     }
 
 private slots:
@@ -88,6 +95,32 @@ private slots:
         ExpectRefusedButRunning();
         QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
+    }
+
+    // A real file system with no room left: the bar colour is missing, so start-up writes
+    // its default back, then the options save both; each write fails and the file stays.
+    void fullDiskKeepsTheSavedFile() {
+        QVERIFY(QDir().mkpath(programFolder));
+        const QByteArray folder = QFile::encodeName(programFolder);
+        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0) {
+            QSKIP(qPrintable(QStringLiteral("no small file system can be mounted here: ") +
+                             QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        const auto unmount = qScopeGuard([&folder] { ::umount2(folder.constData(), MNT_DETACH); });
+        const QByteArray saved = "[Options]\nCouleurMDI=255\n";
+        QFile file(programFolder + QStringLiteral("/ZRVN.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+        file.close();
+        QFile filler(programFolder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write("x", 1) == 1) {
+        }
+        filler.close();
+
+        ExpectRefusedButRunning("255");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved);
+        QCOMPARE(QDir(programFolder).entryList(QDir::Files).size(), 2); // no copy left over
     }
 
     // Once the folder can be written again, the defaults are saved as on a first start.

@@ -1,14 +1,18 @@
-// The dictionary window on broken definitions files: missing, empty, unreadable, binary,
-// and one of 200 MB, which must be streamed and still answer right.
+// The dictionary window on broken definitions files: missing, empty, unreadable, not a
+// regular file, binary, and one of 200 MB, which must be streamed and still answer right.
+// Where the window tells of a fault, the command line tells the same.
 
 #include "check/Frm10Dico.h"
+#include "cli/Searches.h"
 #include "support/TestContext.h"
+#include "ui/Text.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 
 using namespace zorvane;
 using check::Frm10Dico;
@@ -76,38 +80,46 @@ private slots:
         form->show();
     }
 
-    void missingOrEmptyFile() {
-        UseFile(Path("absent.ret"));
-        Check(QStringLiteral("ABACA"));
-        ExpectNotFoundAndReady();
-        QCOMPARE(test->fake.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(
-            test->fake.boxes.shown[0].text,
-            QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
-
-        test->fake.boxes.shown.clear();
-        Write(Path("empty.ret"), "");
-        UseFile(Path("empty.ret"));
-        Check(QStringLiteral("ABACA"));
-        ExpectNotFoundAndReady();
-        QVERIFY(test->fake.boxes.shown.empty());
-
-        UseFile(folder.path()); // a folder where the file should be
-        Check(QStringLiteral("ABACA"));
-        ExpectNotFoundAndReady();
+    // Each fault gets the same French message in the window and on the command line; a
+    // FIFO nobody writes to, or an endless device, must not hold the window.
+    void faultsAreToldAlikeAndAtOnce_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        const QString missing =
+            QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable.");
+        const QString unreadable =
+            QStringLiteral("Erreur 75\r\nLe fichier des définitions des mots est illisible.");
+        QTest::newRow("missing") << Path("absent.ret") << missing;
+        QTest::newRow("folder") << folder.path() << unreadable;
+        QTest::newRow("FIFO") << Path("fifo.ret") << unreadable;
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero") << unreadable;
+        QTest::newRow("empty file") << Path("empty.ret") << QString();
     }
 
-    void unreadableFile() {
-        Write(Path("locked.ret"), "[Cont]\r\n1= OK\xA3n\xA7Tissu.\r\n");
-        QFile::setPermissions(Path("locked.ret"), QFileDevice::Permissions{});
-        if (std::FILE* probe = std::fopen(Path("locked.ret").toLocal8Bit().constData(), "rb")) {
-            std::fclose(probe);
-            QSKIP("running as root: chmod 000 does not stop root reading the file");
-        }
-        UseFile(Path("locked.ret"));
+    void faultsAreToldAlikeAndAtOnce() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        ::mkfifo(Path("fifo.ret").toLocal8Bit().constData(), 0600);
+        Write(Path("empty.ret"), "");
+        UseFile(path);
         Check(QStringLiteral("ABACA"));
         ExpectNotFoundAndReady();
-        QVERIFY(test->fake.boxes.shown.empty());
+        std::vector<QString> told;
+        for (const auto& box : test->fake.boxes.shown) {
+            told.push_back(box.text);
+        }
+        QCOMPARE(told, message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{message});
+
+        cli::SearchData data(
+            [](std::string_view, int) { return std::optional<std::string_view>("ABACA"); },
+            path.toStdString());
+        QString cliMessage;
+        try {
+            cli::CheckSearch("ABACA", data);
+        } catch (const cli::DataFailure& failure) {
+            cliMessage = ui::ToQt(failure.what());
+        }
+        QCOMPARE(cliMessage, message);
     }
 
     void binaryFile() {

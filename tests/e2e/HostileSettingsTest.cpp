@@ -1,15 +1,15 @@
-// A settings file full of garbage or of huge values, read through the real store at
-// start-up: the program starts on the default colours and writes them back; a usable value
-// beside the garbage is kept.
+// A settings file full of garbage, of huge values or that is a FIFO, read through the real
+// store at start-up: the program starts on the default colours and writes them back; a
+// usable value beside the garbage is kept.
 
 #include "e2e/StartupRun.h"
 #include "ui/QtServices.h"
 
-#include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 
 using namespace zorvane;
 
@@ -44,9 +44,7 @@ class HostileSettingsTest : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        file = QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Zorvane"),
-                         QStringLiteral("ZRVN"))
-                   .fileName();
+        file = ui::QtSettingsStore::FilePath("ZRVN");
         QVERIFY(file.contains(QStringLiteral(".qttest")));
         QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
     }
@@ -88,6 +86,19 @@ private slots:
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
         QCOMPARE(Stored("CouleurMDI"), std::string("255"));
         QCOMPARE(Stored("CouleurBar"), std::string("&HE0E0E0"));
+    }
+
+    // Nothing waits on a FIFO nobody writes to: start-up goes on with the defaults, and says
+    // they could not be saved, for the FIFO is left as it is.
+    void fifoDoesNotHoldStartup() {
+        QFile::remove(file);
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        e2e::StartupRun run(store);
+        QVERIFY(run.RunToLoadingScreen());
+        QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
+        QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
+        QVERIFY(QFileInfo(file).isFile() == false && QFileInfo::exists(file));
+        QFile::remove(file); // other tests share the folder
     }
 
     void cleanupTestCase() { QFile::remove(file); }

@@ -1,7 +1,8 @@
 // The definitions file reader on arbitrary file contents, section names and keys, compared
-// with a reader that holds the whole file and follows the format rules literally.
+// with a reader that holds the whole file and follows the format rules literally. The file
+// is read from memory, so a run costs no file writing.
 //
-// Input: section name, LF, key, LF, then one byte that, when odd, puts a line of blanks
+// Input: section name, LF, key, LF, then one byte that, when odd, puts filler lines
 // before the file text so that the reader's 64 KB block ends 0 to 127 bytes into it; then
 // the file text.
 
@@ -15,65 +16,46 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
-using zorvane::check::GetIni;
 using zorvane::check::IniEntry;
 using zorvane::check::LineReader;
+using zorvane::check::ReadIniEntry;
 
 namespace {
 
-// One scratch file for the whole run, removed when the fuzzer exits.
-class ScratchFile {
-public:
-    ScratchFile() {
-        const char* folder = std::getenv("TMPDIR");
-        path_ = std::string(folder != nullptr ? folder : "/tmp") + "/getini-XXXXXX";
-        const int descriptor = mkstemp(path_.data());
-        FUZZ_CHECK(descriptor >= 0);
-        close(descriptor);
-    }
-    ~ScratchFile() { std::remove(path_.c_str()); }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void WriteFile(const std::string& path, std::string_view contents) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(contents.data(), 1, contents.size(), file) == contents.size());
-    FUZZ_CHECK(std::fclose(file) == 0);
-}
-
 // Lines end with CR LF, LF or a lone CR; a last line needs no end; an empty text has none.
+// A line longer than the reader's bound is no line at all for it.
 FUZZ_REFERENCE std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) {
-            break;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool last = i == text.size();
+        if (!last && text[i] != '\r' && text[i] != '\n') {
+            continue;
         }
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        text.remove_prefix(end + (crlf ? 2 : 1));
+        if (i - start <= LineReader::kMaxLineLength && (!last || i > start)) {
+            lines.push_back(text.substr(start, i - start));
+        }
+        if (!last && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+        start = i + 1;
     }
     return lines;
 }
 
+// Walks the characters itself: library calls would be traced as code under test.
 FUZZ_REFERENCE std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    while (begin != end && *begin == ' ') {
+        ++begin;
     }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
+    while (end != begin && end[-1] == ' ') {
+        --end;
     }
-    return text;
+    return {begin, static_cast<std::size_t>(end - begin)};
 }
 
 FUZZ_REFERENCE std::string ReferenceEntry(std::string_view contents, std::string_view section,
@@ -103,25 +85,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string_view input(reinterpret_cast<const char*>(bytes), size);
     const std::string section(TakeLine(input));
     const std::string key(TakeLine(input));
-    std::string contents;
+    // Kept between runs: a fresh 64 KB text each time would cost more than the reading.
+    static std::string contents;
+    contents.clear();
     if (!input.empty()) {
         const auto shift = static_cast<unsigned char>(input.front());
         input.remove_prefix(1);
         if (shift % 2 == 1) {
-            contents.assign(LineReader::kBlockSize - 2 - shift / 2, ' ');
+            constexpr std::size_t kFiller = 1022;
+            while (contents.size() + 2 * (kFiller + 2) <= LineReader::kBlockSize) {
+                contents.append(kFiller, 'x').append("\r\n");
+            }
+            contents.append(LineReader::kBlockSize - 2 - shift / 2 - contents.size(), 'x');
             contents += "\r\n";
         }
     }
+    // Whole lines of "x" before the text are never a header: the reference skips them.
+    const std::size_t filler = contents.size();
     contents += input;
-    static const ScratchFile scratch;
-    WriteFile(scratch.Path(), contents);
-
-    const IniEntry found = GetIni(scratch.Path(), section, key);
+    std::FILE* file = contents.empty() ? std::fopen("/dev/null", "rb")
+                                       : fmemopen(contents.data(), contents.size(), "rb");
+    FUZZ_CHECK(file != nullptr);
+    const IniEntry found = ReadIniEntry(file, section, key);
+    std::fclose(file);
     FUZZ_CHECK(found.errorNumber == 0);
     // An entry is the end of one line of the file, from an "=" on.
     FUZZ_CHECK(found.entry.empty() || found.entry.front() == '=');
     FUZZ_CHECK(found.entry.find_first_of("\r\n") == std::string::npos);
     FUZZ_CHECK(contents.find(found.entry) != std::string::npos);
-    FUZZ_CHECK(found.entry == ReferenceEntry(contents, section, key));
+    FUZZ_CHECK(found.entry ==
+               ReferenceEntry(std::string_view(contents).substr(filler), section, key));
     return 0;
 }

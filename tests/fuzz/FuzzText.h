@@ -7,12 +7,16 @@
 #include <string>
 #include <string_view>
 
-// Takes the text up to the next LF (or all that is left) off the front of input.
-inline std::string_view TakeLine(std::string_view& input) {
-    const std::size_t end = input.find('\n');
-    const std::string_view line = input.substr(0, end);
+// Takes the text up to the next separator (or all that is left) off the front of input.
+inline std::string_view TakePart(std::string_view& input, char separator) {
+    const std::size_t end = input.find(separator);
+    const std::string_view part = input.substr(0, end);
     input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
-    return line;
+    return part;
+}
+
+inline std::string_view TakeLine(std::string_view& input) {
+    return TakePart(input, '\n');
 }
 
 // a to z become A to Z; every other byte stays.

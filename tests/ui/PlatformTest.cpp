@@ -39,13 +39,12 @@ private slots:
     void settingsAreTextsInAnIniFile() {
         ui::QtSettingsStore store;
         QVERIFY(!store.Get("ZRVN", "Options", "Absent"));
-        QVERIFY(store.Save("ZRVN", "Options", "CouleurMDI", "&HFFFFFF"));
-        QVERIFY(store.Save("ZRVN", "Options", "CouleurBar", "14737632"));
+        QVERIFY(store.Save("ZRVN", "Options", {{"CouleurMDI", "&HFFFFFF"}, {"CouleurBar", "1"}}));
+        QVERIFY(store.Save("ZRVN", "Options", {{"CouleurBar", "14737632"}}));
+        QVERIFY(!store.Save("ZRVN", "Options", {{"CouleurBar", "1\n2"}})); // would not read back
         QCOMPARE(*store.Get("ZRVN", "Options", "CouleurMDI"), std::string("&HFFFFFF"));
         QCOMPARE(*store.Get("ZRVN", "Options", "CouleurBar"), std::string("14737632"));
-        const QString file =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-            QStringLiteral("/Zorvane/ZRVN.ini");
+        const QString file = ui::QtSettingsStore::FilePath("ZRVN");
         QFile ini(file);
         QVERIFY2(ini.open(QIODevice::ReadOnly), qPrintable(file));
         const QByteArray content = ini.readAll();

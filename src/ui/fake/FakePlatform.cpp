@@ -129,14 +129,16 @@ std::optional<std::string> FakeSettingsStore::Get(std::string_view app, std::str
     return found->second;
 }
 
-bool FakeSettingsStore::Save(std::string_view app, std::string_view section, std::string_view key,
-                             std::string_view value) {
+bool FakeSettingsStore::Save(std::string_view app, std::string_view section,
+                             const std::vector<SettingValue>& written) {
     if (!writable) {
         return false;
     }
-    const std::string path = Path(app, section, key);
-    values[path] = std::string(value);
-    saved.push_back(path);
+    for (const SettingValue& value : written) {
+        const std::string path = Path(app, section, value.key);
+        values[path] = std::string(value.value);
+        saved.push_back(path);
+    }
     return true;
 }
 

@@ -102,8 +102,8 @@ class FakeSettingsStore final : public SettingsStore {
 public:
     std::optional<std::string> Get(std::string_view app, std::string_view section,
                                    std::string_view key) const override;
-    bool Save(std::string_view app, std::string_view section, std::string_view key,
-              std::string_view value) override;
+    bool Save(std::string_view app, std::string_view section,
+              const std::vector<SettingValue>& values) override;
     static std::string Path(std::string_view app, std::string_view section, std::string_view key);
 
     std::map<std::string, std::string> values; // "app/section/key" -> text
