@@ -43,7 +43,8 @@ foreach(source IN ITEMS packaging/changelog packaging/man/zorvane.1 packaging/ma
 endforeach()
 add_custom_target(zorvane_docs ALL DEPENDS ${compressed})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright
-        resources/SOURCES.md DESTINATION ${ZORVANE_DOC_DIR})
+        resources/SOURCES.md docs/json-schema.md docs/zorvane-cli.schema.json
+        DESTINATION ${ZORVANE_DOC_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/zorvane.1.gz ${CMAKE_BINARY_DIR}/packaging/zorvane-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The Debian copyright files and npm licence files of the data inputs; the GPL, LGPL and MPL

@@ -8,6 +8,13 @@
 
 namespace zorvane::check {
 
+// The result lines of the check windows.
+std::string_view NotFoundText();          // the word is not in the dictionary
+std::string_view ExistsText();            // in the dictionary, without definition
+std::string_view NoDefinitionText();      // in place of the definition
+std::string_view NotAdmittedText();       // the Scrabble window's refusal
+std::string_view ExistsNotAdmittedText(); // the dictionary window's admission line
+
 // "Erreur 53" and what it means, on two lines: the definitions file is not there.
 std::string MissingFileMessage();
 

@@ -171,7 +171,7 @@ void Frm16Approchant::TimFindTick() {
         const NearWordResult result =
             NearWordSearch(context_.store.ListeDico, ui::FromQt(TxtCtrl->text()),
                            LblTaux->text().toInt(), Chk2->isChecked());
-        TxtRes->setPlainText(ResultLines(result.text));
+        TxtRes->setPlainText(ResultLines(ResultText(result)));
         ShowStatus(QString::number(result.count) + QStringLiteral(" solutions trouvées."),
                    kFoundBrown);
     } catch (...) {
