@@ -11,6 +11,7 @@
 #include "data/Cp1252Case.h"
 #include "data/Cp1252Literal.h"
 #include "data/TextHelpers.h"
+#include "data/WordLetters.h"
 #include "data/WordStore.h"
 #include "nearwords/NearWordSearch.h"
 
@@ -25,10 +26,10 @@ bool OnlyOf(std::string_view text, std::string_view allowed) {
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-// Letters A to Z, and the characters of also.
+// Letters by the entry boxes' rule, and the characters of also.
 bool OnlyLetters(std::string_view text, std::string_view also = "") {
     return std::all_of(text.begin(), text.end(), [also](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+        return data::IsWordLetter(static_cast<unsigned char>(c)) ||
                also.find(c) != std::string_view::npos;
     });
 }
