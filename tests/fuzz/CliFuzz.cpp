@@ -24,14 +24,16 @@ std::optional<std::string_view> Resource(std::string_view type, int id) {
         std::map<std::string, std::string> made{
             {"DICO.100", "CHAT\r\nCHATS\r\nMAISON\r\nTACHE\r\nZOO"},
             {"ANA.99", "ZOO\r\nCHAT\r\nCHATS\r\nTACHE\r\nMAISON"},
-            {"LISTEPARCP.200", "75001 PARIS 01\xA7Paris 01\xA7"
-                               "75 Paris\xA7\xCEle-de-France\xA7"
-                               "11\xA7"
-                               "75101\xA7Paris\xA7"
-                               "01\xA7"
-                               "C\xA7"
-                               "48.8\xA7."},
-            {"LISTEPARNOM.201", "PARIS 01$75001\xA7Paris 01"}};
+            // No latitude, a longitude that is no JSON number: both must come out null.
+            {"LISTEPARCP.200", "69001 LYON 01\xA7Lyon 1er\xA7"
+                               "69 Rh\xF4ne\xA7"
+                               "Auvergne-Rh\xF4ne-Alpes\xA7"
+                               "84\xA7"
+                               "69381\xA7Lyon\xA7"
+                               "10\xA7"
+                               "A\xA7.\xA7"
+                               "4,83"},
+            {"LISTEPARNOM.201", "LYON 01$69001\xA7Lyon 1er"}};
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             made.emplace(std::string("SYNONY") + letter + "." + std::to_string(101 + letter - 'A'),
                          std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x\\y");
