@@ -2,8 +2,8 @@
 
 #include "nearwords/NearWordSearch.h"
 
-#include "app/InternalError.h"
 #include "data/Cp1252Literal.h"
+#include "data/InternalError.h"
 #include "nearwords/DictionaryWords.h"
 #include "nearwords/NearWordFailure.h"
 
@@ -109,7 +109,7 @@ TEST(NearWordSearch, CountPast32767IsAnOverflow) {
         NearWordSearch(words, "MAISON", 90, false);
         FAIL() << "no overflow";
     } catch (const CountOverflow&) {
-        EXPECT_EQ(zorvane::app::CurrentFailureText(kPlaceNearWords),
+        EXPECT_EQ(zorvane::data::CurrentFailureText(kPlaceNearWords),
                   std::string("Dépassement de capacité"_cp) + std::string(17, ' ') +
                       "\r\nErreur interne 021 - 6");
     }
