@@ -103,7 +103,11 @@ std::optional<std::string> CommuneRefusal(std::string_view text) {
     if (!entry.refused.empty()) {
         return communes::RefusedCharacterText(entry.refused.front());
     }
-    return LengthRefusal(entry.text, communes::kMinNameLength, 45, "le nom"_cp);
+    if (entry.text.size() < communes::kMinNameLength) {
+        return std::string("le nom doit compter au moins "_cp) +
+               std::to_string(communes::kMinNameLength) + " lettres.";
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> Refused(Subcommand subcommand, std::string_view text) {

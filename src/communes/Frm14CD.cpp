@@ -82,7 +82,7 @@ void Frm14CD::BuildEntries() {
         heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #1F3F7F;"));
     }
     TxtCP = ui::Place(new QLineEdit(this), 120, 420, 1440, 375);
-    TxtCP->setMaxLength(5);
+    TxtCP->setMaxLength(static_cast<int>(kMaxPostcodeLength));
     TxtCherche = ui::Place(new QLineEdit(this), 1680, 420, 2700, 375);
     TxtMiroir = new QLineEdit(this);
     TxtMiroir->hide();
