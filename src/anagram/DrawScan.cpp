@@ -119,7 +119,8 @@ std::vector<std::string> OneShotSearch(std::string_view list, std::string_view d
         return a.Rank() != b.Rank() ? a.Rank() > b.Rank() : a.order < b.order;
     });
     std::vector<std::string> words;
-    std::unordered_set<std::string_view> listed; // a word listed twice is shown once
+    words.reserve(places.size());
+    std::unordered_set<std::string_view> listed(places.size()); // a word listed twice: once
     for (const Place& place : places) {
         if (listed.insert(place.word).second) {
             words.emplace_back(place.word);
