@@ -54,6 +54,20 @@ def find(runs, prefix):
     return sorted(name for name in runs if name.startswith(prefix))
 
 
+def cli_section(folder):
+    """The command line's one-shot anagram search, whole process, from cli_oneshot.py."""
+    with open(os.path.join(folder, "cli_oneshot.json")) as src:
+        timed = json.load(src)
+    lines = ["## Command line: one anagram search per process", "",
+             "`zorvane-cli anagram DRAW`, started, answered and ended, 21 runs each (a plain scan of",
+             "the word list, no index built).", "",
+             "| what | min | median | max | target |", "|---|---|---|---|---|"]
+    for draw, t in timed.items():
+        lines.append("| zorvane-cli anagram %s | %s | %s | %s | ≤ 50 ms |" % (
+            draw, fmt(t["min"]), fmt(t["median"]), fmt(t["max"])))
+    return lines + [""]
+
+
 def main():
     folder = sys.argv[1]
     runs, counters, context = load_runs(folder)
@@ -95,6 +109,7 @@ def main():
         if plain:
             lines.append(row("plain scan, " + draw, plain, "", ""))
     section("Anagram search (minimum length 2)", head + " index vs plain |", lines)
+    out.extend(cli_section(folder))
 
     lines = []
     for name in find(runs, "Search/"):

@@ -1,5 +1,7 @@
-# Embeds every file of a folder named TYPE.ID (for example DICO.100) into a static library,
-# with an assembler .incbin per file, so tens of megabytes cost no compile time.
+# Embeds every file of a folder named TYPE.ID (for example DICO.100) into a shared library,
+# with an assembler .incbin per file, so tens of megabytes cost no compile time. Both
+# executables load the one library from their own folder (RUNPATH $ORIGIN): the 20 MB of
+# data are shipped once, and the program still carries its lists in its own files.
 # The library exposes the table declared in src/ui/EmbeddedTable.h.
 function(zorvane_embed_resources target folder)
     file(GLOB resource_files CONFIGURE_DEPENDS "${folder}/*.*")
@@ -37,7 +39,12 @@ function(zorvane_embed_resources target folder)
         "const EmbeddedResource kEmbeddedResources[] = {\n${rows}    {nullptr, 0, nullptr, nullptr}};\n"
         "} // namespace zorvane::ui\n")
     file(CONFIGURE OUTPUT "${table}" CONTENT "${table_text}")
-    add_library(${target} STATIC "${asm}" "${table}")
+    add_library(${target} SHARED "${asm}" "${table}")
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME zorvane-data
+        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR} AUTOMOC OFF)
+    # Only data, but a shared library names the C library it is made for.
+    target_link_options(${target} PRIVATE LINKER:--no-as-needed)
+    target_link_libraries(${target} PRIVATE c)
     set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${resource_files}")
     target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR}/src)
 endfunction()

@@ -1,42 +1,89 @@
-# Installation like any Debian desktop program: the executables and the files they read
-# beside them in lib/zorvane (the program folder), commands in bin, and the desktop entry,
-# icon and AppStream metadata under share. CPack turns the same layout into a .deb.
+# Installation like any Debian desktop program: the executables, the data library they share
+# and the files they read beside them in lib/zorvane (the program folder), commands in bin,
+# manual pages, the desktop entry, icon and AppStream metadata under share. CPack turns the
+# same layout into a .deb that lintian accepts.
 include(GNUInstallDirs)
-set(ZORVANE_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/zorvane)
+set(ZORVANE_PROGRAM_DIR lib/zorvane)
 
 set(ZORVANE_COMMANDS zorvane)
 if(TARGET zorvane-cli)
     list(APPEND ZORVANE_COMMANDS zorvane-cli)
 endif()
+# The data library sits in the program folder's data/, found from the executables wherever
+# the tree is installed. Not beside them: CPack would then call ldconfig from the package's
+# scripts, as for a library of the system's own folders.
+set_target_properties(${ZORVANE_COMMANDS} PROPERTIES INSTALL_RPATH "$ORIGIN/data")
 install(TARGETS ${ZORVANE_COMMANDS} RUNTIME DESTINATION ${ZORVANE_PROGRAM_DIR})
+install(TARGETS zorvane_embedded LIBRARY DESTINATION ${ZORVANE_PROGRAM_DIR}/data
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${ZORVANE_SIDE_FILES} DESTINATION ${ZORVANE_PROGRAM_DIR})
-set(ZORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zorvane)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/licences DESTINATION ${ZORVANE_DOC_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/SOURCES.md DESTINATION ${ZORVANE_DOC_DIR})
 
-# The commands in bin are relative links, so the program still finds its folder (the
-# executable's own, links resolved) wherever the tree is installed.
+# The commands in bin start the executables of the program folder, so that the program finds
+# its folder wherever the tree is installed. Small scripts rather than links: the package's
+# Installed-Size would count a link as a second copy of its target.
 foreach(command IN LISTS ZORVANE_COMMANDS)
-    install(CODE "
-        set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-        file(MAKE_DIRECTORY \"\${bin}\")
-        file(CREATE_LINK \"../${ZORVANE_PROGRAM_DIR}/${command}\" \"\${bin}/${command}\" SYMBOLIC)")
+    set(COMMAND ${command})
+    set(PROGRAM_DIR ${ZORVANE_PROGRAM_DIR})
+    configure_file(packaging/launcher.in ${CMAKE_BINARY_DIR}/packaging/bin/${command} @ONLY)
+    install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/bin/${command} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zorvane.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/zorvane.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/example.zorvane.Zorvane.metainfo.xml
+# Documentation: Debian wants the changelog and the manual pages compressed, without a
+# time stamp so that two builds give the same bytes.
+set(ZORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zorvane)
+set(compressed)
+foreach(source IN ITEMS packaging/changelog packaging/man/zorvane.1 packaging/man/zorvane-cli.1)
+    get_filename_component(name ${source} NAME)
+    set(gz ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${gz}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+        COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/${source} > ${gz}
+        DEPENDS ${PROJECT_SOURCE_DIR}/${source})
+    list(APPEND compressed ${gz})
+endforeach()
+add_custom_target(zorvane_docs ALL DEPENDS ${compressed})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright
+        resources/SOURCES.md docs/json-schema.md docs/zorvane-cli.schema.json
+        DESTINATION ${ZORVANE_DOC_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/zorvane.1.gz ${CMAKE_BINARY_DIR}/packaging/zorvane-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The Debian copyright files and npm licence files of the data inputs; the GPL, LGPL and MPL
+# texts are already on every Debian system (/usr/share/common-licenses).
+install(DIRECTORY resources/licences DESTINATION ${ZORVANE_DOC_DIR}
+        PATTERN "*GPL*" EXCLUDE PATTERN "MPL*" EXCLUDE)
+
+# lintian's notes on the package: the reasons are in the file.
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME zorvane)
+install(FILES packaging/zorvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/zorvane.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES packaging/example.zorvane.Zorvane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Zorvane <contact@zorvane.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Assistant for French letter games and French communes")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "assistant for French letter games and French communes")
+# CPack puts the summary on the first line and indents these lines itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zorvane is a desktop assistant, in French, for word games and for looking up
+French communes. Its windows check whether a word is in the dictionary (part
+of speech, definition, Scrabble points and admission), find every word a
+draw of up to 12 letters spells with a joker, list synonyms, solve crossword
+patterns, find words spelled nearly alike, and find communes by postal code
+or name with their department, region, academy and coordinates.
+
+The command zorvane-cli runs the same searches from a terminal or a script,
+as text or JSON.")
+# Word lists, definitions and synonyms are text tools, like the dictionaries of section
+# "text"; Zorvane plays no game itself, so "games" would mislead.
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Links open in the browser and the mail program through xdg-open; the Qt dialogs' own
+# buttons are French with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 include(CPack)

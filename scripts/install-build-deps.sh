@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Zorvane need on Debian 12; safe to run again.
+# Installs what building, running, testing and packaging Zorvane and regenerating its data
+# need on Debian 12; safe to run again.
 set -euo pipefail
 packages=(
-    g++ cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    g++ cmake ninja-build make
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core xdg-utils
     clang libclang-rt-14-dev
-    python3
+    python3 python3-jsonschema npm ca-certificates
+    file dpkg-dev lintian man-db
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -36,7 +36,7 @@ NearWordResult Search(const char* typed, Pruning pruning) {
 void BM_NearWordSearch(benchmark::State& state, Pruning pruning) {
     const char* typed = kTypedWords.at(state.range(0));
     const NearWordResult pruned = Search(typed, Pruning::MatchBound);
-    if (pruned.text != Search(typed, Pruning::None).text) {
+    if (pruned.words != Search(typed, Pruning::None).words) {
         state.SkipWithError("the match bound changed the result");
         return;
     }

@@ -27,7 +27,7 @@ constexpr int kListsHeight = 5700;
 constexpr int kListGap = 60;
 constexpr int kTimLoadMs = 100;
 constexpr int kTimChercheMs = 500;
-constexpr int kMaxDrawOnScreen = 12;
+constexpr int kMaxDrawOnScreen = static_cast<int>(kMaxDraw); // the search's own limit
 constexpr int kLongDraw = 11; // beyond it, a draw with a joker needs a confirmation
 
 // Longer words need wider lists.

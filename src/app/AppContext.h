@@ -2,11 +2,15 @@
 // What every tool window is given: the platform, the start-up values and the read-only
 // word data.
 
-#include "anagram/AnagramIndex.h"
-#include "anagram/PackedIndex.h"
 #include "app/StartupValues.h"
 #include "data/WordStore.h"
 #include "ui/Platform.h"
+
+// Only the anagram window reads the index: the others need not know its type.
+namespace zorvane::anagram {
+class AnagramIndex;
+class SharedPackedIndex;
+} // namespace zorvane::anagram
 
 namespace zorvane::app {
 

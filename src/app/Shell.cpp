@@ -26,8 +26,7 @@ bool Shell::Start() {
 }
 
 void Shell::ShowLoadingScreen() {
-    charge_ =
-        new data::Frm02Charge(platform_, values_, store_, index_, [this] { ShowMainWindow(); });
+    charge_ = new Frm02Charge(platform_, values_, store_, index_, [this] { ShowMainWindow(); });
     charge_->Load();
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The program's run: splash window, loading screen, main window; and what they share.
 
+#include "anagram/PackedIndex.h"
 #include "app/AppContext.h"
 #include "app/Frm01Boot.h"
+#include "app/Frm02Charge.h"
 #include "app/FrmMail.h"
 #include "app/MDI.h"
-#include "data/Frm02Charge.h"
 
 #include <QPointer>
 
@@ -23,7 +24,7 @@ public:
     const data::WordStore& Store() const { return store_; }
     const anagram::AnagramIndex& Index() const { return index_; }
     MDI* MainWindow() const { return mdi_; }
-    data::Frm02Charge* LoadingScreen() const { return charge_; }
+    Frm02Charge* LoadingScreen() const { return charge_; }
 
 private:
     void ShowLoadingScreen();
@@ -38,7 +39,7 @@ private:
     anagram::SharedPackedIndex packedIndex_;
     AppContext context_{platform_, values_, store_, index_, packedIndex_};
     QPointer<Frm01Boot> boot_;
-    QPointer<data::Frm02Charge> charge_;
+    QPointer<Frm02Charge> charge_;
     QPointer<MDI> mdi_;
     QPointer<FrmMail> mail_;
 };

@@ -12,6 +12,26 @@ constexpr std::string_view kCrLf = "\r\n";
 
 } // namespace
 
+std::string_view NotFoundText() {
+    return "Ce mot n'existe pas dans le dictionnaire.";
+}
+
+std::string_view ExistsText() {
+    return "Ce mot existe dans le dictionnaire.";
+}
+
+std::string_view NoDefinitionText() {
+    return "Pas de définition pour ce mot."_cp;
+}
+
+std::string_view NotAdmittedText() {
+    return "Ce mot n'est pas admis dans les tournois de scrabble.";
+}
+
+std::string_view ExistsNotAdmittedText() {
+    return "Ce mot existe mais n'est pas admis dans les tournois de scrabble.";
+}
+
 std::string DefinitionsFileMessage(int errorNumber) {
     return "Erreur " + std::to_string(errorNumber) + std::string(kCrLf) +
            std::string(errorNumber == kFileNotFound

@@ -8,6 +8,13 @@
 
 namespace zorvane::check {
 
+// The result lines of the check windows.
+std::string_view NotFoundText();          // the word is not in the dictionary
+std::string_view ExistsText();            // in the dictionary, without definition
+std::string_view NoDefinitionText();      // in place of the definition
+std::string_view NotAdmittedText();       // the Scrabble window's refusal
+std::string_view ExistsNotAdmittedText(); // the dictionary window's admission line
+
 // What the user is told when the definitions file could not be read: "Erreur ", the
 // number, then on the next line that the file is missing (53) or cannot be read (any
 // other number: not a regular file, refused, a read error).

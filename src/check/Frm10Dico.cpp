@@ -1,6 +1,7 @@
 #include "check/Frm10Dico.h"
 
 #include "check/CheckTexts.h"
+#include "data/WordLetters.h"
 #include "ui/Text.h"
 #include "ui/WindowDrag.h"
 
@@ -18,18 +19,16 @@ constexpr int kResultWidth = 8820;
 const QColor kCopyPossible(0, 0, 0);
 const QColor kCopyImpossible(0xC0, 0xC0, 0xC0);
 
-const FormLook kLook{
-    "Frm10Dico",
-    QStringLiteral("Le dictionnaire"),
-    kShaWLeft,
-    kShaHTop,
-    QStringLiteral(" Rechercher"),
-    QStringLiteral("Ce mot existe mais n'est pas admis dans les tournois de scrabble."),
-    ui::ToolIcon::Dictionary};
+const FormLook kLook{"Frm10Dico",
+                     QStringLiteral("Le dictionnaire"),
+                     kShaWLeft,
+                     kShaHTop,
+                     QStringLiteral(" Rechercher"),
+                     ui::ToQt(ExistsNotAdmittedText()),
+                     ui::ToolIcon::Dictionary};
 
 bool IsWordLetter(QChar c) {
-    const char16_t upper = c.toUpper().unicode();
-    return upper >= u'A' && upper <= u'Z';
+    return data::IsWordLetter(c.unicode());
 }
 
 // What the box keeps of a text that did not come through the keyboard.
@@ -171,8 +170,8 @@ void Frm10Dico::ShowResult(const WordCheckResult& result) {
         ShowPoints(result.points);
         break;
     case CheckOutcome::ExistsWithoutDefinition:
-        LblDef1->setText(QStringLiteral("Ce mot existe dans le dictionnaire."));
-        LblDef3->setText(QStringLiteral("Pas de définition pour ce mot."));
+        LblDef1->setText(ui::ToQt(ExistsText()));
+        LblDef3->setText(ui::ToQt(NoDefinitionText()));
         ShowPoints(result.points);
         break;
     case CheckOutcome::NotFound:

@@ -15,7 +15,7 @@ const FormLook kLook{"Frm15Scrabble",
                      kShaWLeft,
                      kShaHTop,
                      QStringLiteral("  Vérifier "),
-                     QStringLiteral("Ce mot n'est pas admis dans les tournois de scrabble."),
+                     ui::ToQt(NotAdmittedText()),
                      ui::ToolIcon::Scrabble};
 
 } // namespace
@@ -59,7 +59,7 @@ void Frm15Scrabble::ShowResult(const WordCheckResult& result) {
         }
         break;
     case CheckOutcome::ExistsWithoutDefinition:
-        LblDef3->setText(QStringLiteral("Pas de définition pour ce mot."));
+        LblDef3->setText(ui::ToQt(NoDefinitionText()));
         break;
     case CheckOutcome::NotFound:
         LblDef4->show();

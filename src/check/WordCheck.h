@@ -11,6 +11,9 @@
 
 namespace zorvane::check {
 
+// The longest word the check boxes take.
+inline constexpr int kMaxWordLength = 15;
+
 enum class CheckOutcome { NotFound, ExistsWithoutDefinition, Found };
 
 struct WordCheckResult {

@@ -37,8 +37,7 @@ WordCheckForm::WordCheckForm(app::AppContext& context, const FormLook& look)
       LblD(
           MakeLabel(QStringLiteral("Entrez un mot dans la zone de texte"), QStringLiteral("LblD"))),
       LblDef3(MakeLabel(QString(), QStringLiteral("LblDef3"))),
-      LblDef4(MakeLabel(QStringLiteral("Ce mot n'existe pas dans le dictionnaire."),
-                        QStringLiteral("LblDef4"))),
+      LblDef4(MakeLabel(ui::ToQt(NotFoundText()), QStringLiteral("LblDef4"))),
       Lbl{MakeLabel(QStringLiteral("Ce mot rapporte"), QStringLiteral("Lbl(0)")),
           MakeLabel(QStringLiteral("points au scrabble."), QStringLiteral("Lbl(1)")),
           MakeLabel(QString(), QStringLiteral("Lbl(2)"))},

@@ -32,7 +32,6 @@ struct FormLook {
 class WordCheckForm : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMaxWordLength = 15;
     static constexpr int kTimChercheMs = 100;
     static constexpr int kTimClignoMs = 700;
     static constexpr int kBlinkTicks = 5;

@@ -11,8 +11,15 @@ std::string Json(std::string_view cp1252) {
     return JsonString(Cp1252ToUtf8(cp1252));
 }
 
+std::string JsonOrNull(const std::optional<std::string>& cp1252) {
+    return cp1252 ? Json(*cp1252) : "null";
+}
+
 std::string JsonValue(const Fact& fact) {
-    return fact.kind == Fact::Kind::Text ? Json(fact.value) : fact.value;
+    if (!fact.value) {
+        return "null";
+    }
+    return fact.kind == Fact::Kind::Text ? Json(*fact.value) : *fact.value;
 }
 
 // The window's lines break with CR LF; a terminal line ends with LF.
@@ -34,68 +41,74 @@ template <typename Items, typename Write> std::string JsonArray(const Items& ite
     return json;
 }
 
-} // namespace
-
-std::string_view SubcommandName(Subcommand subcommand) {
-    switch (subcommand) {
-    case Subcommand::Check:
-        return "check";
-    case Subcommand::Scrabble:
-        return "scrabble";
-    case Subcommand::Anagram:
-        return "anagram";
-    case Subcommand::Pattern:
-        return "pattern";
-    case Subcommand::Synonyms:
-        return "synonyms";
-    case Subcommand::Near:
-        return "near";
-    case Subcommand::Commune:
-        return "commune";
-    }
-    return {}; // not reached: every subcommand is named above
+// Hundredths of a per cent as a JSON number: 9167 gives 91.67.
+std::string Percent(long long hundredths) {
+    const std::string cents = std::to_string(hundredths % 100);
+    return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
 }
+
+std::string Head(std::optional<Subcommand> subcommand, std::optional<std::string_view> typed,
+                 bool found, const std::optional<std::string>& message,
+                 const std::optional<std::string>& error) {
+    return "{\"commande\":" +
+           (subcommand ? JsonString(SubcommandName(*subcommand)) : std::string("null")) +
+           ",\"texte\":" + (typed && IsUtf8(*typed) ? JsonString(*typed) : std::string("null")) +
+           ",\"trouve\":" + (found ? "true" : "false") + ",\"message\":" + JsonOrNull(message) +
+           ",\"erreur\":" + JsonOrNull(error);
+}
+
+std::string Tail(Subcommand subcommand, const Answer& answer) {
+    std::string json;
+    for (const std::string_view key : FactKeys(subcommand)) {
+        json += ',' + JsonString(key) + ':';
+        const Fact* fact = nullptr;
+        for (const Fact& given : answer.facts) {
+            fact = given.key == key ? &given : fact;
+        }
+        json += fact != nullptr ? JsonValue(*fact) : "null";
+    }
+    json += ",\"mots\":" + JsonArray(answer.words, Json);
+    if (subcommand == Subcommand::Near) {
+        json += ",\"pourcentages\":" + JsonArray(answer.hundredths, Percent);
+    }
+    return json + "}\n";
+}
+
+} // namespace
 
 std::string TextOutput(const Answer& answer) {
     if (!answer.found) {
-        return Line(answer.message);
+        return Line(answer.message.value_or(""));
     }
     std::string text;
     for (const Fact& fact : answer.facts) {
-        text += Line(fact.line);
+        if (!fact.line.empty()) {
+            text += Line(fact.line);
+        }
     }
-    if (!answer.facts.empty() && !answer.words.empty()) {
+    if (!text.empty() && !answer.words.empty()) {
         text += "\n";
     }
-    if (!answer.percents.empty()) {
+    if (!answer.hundredths.empty()) {
         text += Line(nearwords::kResultHeader);
     }
     for (std::size_t i = 0; i < answer.words.size(); ++i) {
-        text += Line(answer.percents.empty()
+        text += Line(answer.hundredths.empty()
                          ? answer.words[i]
-                         : nearwords::ResultLine(answer.words[i], answer.percents[i] * 100LL));
+                         : nearwords::ResultLine(answer.words[i], answer.hundredths[i]));
     }
     return text;
 }
 
-std::string JsonOutput(const Command& command, const Answer& answer) {
-    std::string json = "{\"commande\":" + JsonString(SubcommandName(command.subcommand)) +
-                       ",\"texte\":" + Json(command.text) +
-                       ",\"trouve\":" + (answer.found ? "true" : "false") +
-                       ",\"message\":" + Json(answer.message);
-    for (const Fact& fact : answer.facts) {
-        json += ',';
-        json += JsonString(fact.key);
-        json += ':';
-        json += JsonValue(fact);
-    }
-    json += ",\"mots\":" + JsonArray(answer.words, Json);
-    if (!answer.percents.empty()) {
-        json += ",\"pourcentages\":" +
-                JsonArray(answer.percents, [](int percent) { return std::to_string(percent); });
-    }
-    json += "}\n";
-    return json;
+std::string JsonOutput(Subcommand subcommand, std::string_view typed, const Answer& answer) {
+    return Head(subcommand, typed, answer.found, answer.message, std::nullopt) +
+           Tail(subcommand, answer);
+}
+
+std::string JsonError(std::optional<Subcommand> subcommand, std::optional<std::string_view> typed,
+                      std::string_view reason) {
+    const std::string head = Head(subcommand, typed, false, std::nullopt, std::string(reason));
+    return subcommand ? head + Tail(*subcommand, {}) : head + "}\n";
 }
 
 } // namespace zorvane::cli

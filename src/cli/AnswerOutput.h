@@ -1,9 +1,11 @@
 #pragma once
-// An answer as the terminal shows it (UTF-8 text) and as scripts read it (JSON).
+// An answer as the terminal shows it (UTF-8 text) and as scripts read it (one JSON object
+// per line, the schema of docs/json-schema.md).
 
 #include "cli/CommandLine.h"
 #include "cli/Searches.h"
 
+#include <optional>
 #include <string>
 
 namespace zorvane::cli {
@@ -12,11 +14,13 @@ namespace zorvane::cli {
 // length and percentage, as the window lists them); the message alone when nothing was found.
 std::string TextOutput(const Answer& answer);
 
-// {"commande", "texte", "trouve", "message", the facts, "mots" (and "pourcentages")}, on
-// one line.
-std::string JsonOutput(const Command& command, const Answer& answer);
+// typed: the query as given (UTF-8).
+std::string JsonOutput(Subcommand subcommand, std::string_view typed, const Answer& answer);
 
-// The subcommand's name on the command line.
-std::string_view SubcommandName(Subcommand subcommand);
+// A query that could not be answered: every key of the command with no value, and the
+// reason (cp1252). The subcommand and the query are unknown when the command line could
+// not be read that far.
+std::string JsonError(std::optional<Subcommand> subcommand, std::optional<std::string_view> typed,
+                      std::string_view reason);
 
 } // namespace zorvane::cli

@@ -23,84 +23,83 @@ WordCheckResult RunCheck(std::string_view word, SearchData& data) {
     return result;
 }
 
-Fact TextFact(std::string key, std::string value) {
-    std::string line = value;
-    return {std::move(key), std::move(value), Fact::Kind::Text, std::move(line)};
+// The facts of a word, each with its line when the window shows one; kept: what to show.
+struct Shown {
+    bool word = false;
+    bool nature = false;
+    bool definition = false;
+    bool points = false;
+};
+
+Answer WordAnswer(const WordCheckResult& result, Shown shown, std::optional<bool> admitted,
+                  std::string admissionLine) {
+    const bool exists = result.outcome != CheckOutcome::NotFound;
+    const bool defined = result.outcome == CheckOutcome::Found;
+    const std::optional<std::string> word = exists ? std::optional(result.word) : std::nullopt;
+    const std::optional<std::string> nature = defined && !result.categoryLabel.empty()
+                                                  ? std::optional(result.categoryLabel)
+                                                  : std::nullopt;
+    const std::optional<std::string> definition =
+        defined && result.copyAllowed ? std::optional(result.definition) : std::nullopt;
+    const std::optional<long long> points =
+        shown.points ? std::optional<long long>(result.points) : std::nullopt;
+    Answer answer;
+    answer.found = exists && admitted.value_or(true);
+    answer.facts = {
+        TextFact("mot", word,
+                 !shown.word ? ""
+                 : defined   ? result.word
+                             : std::string(check::ExistsText())),
+        TextFact("nature", nature, shown.nature ? nature.value_or("") : ""),
+        TextFact("definition", definition,
+                 !shown.definition ? ""
+                 : defined         ? result.definition
+                                   : std::string(check::NoDefinitionText())),
+        NumberFact("points", points,
+                   points ? "Ce mot rapporte " + std::to_string(*points) + " points au scrabble."
+                          : ""),
+        FlagFact("admis", admitted, std::move(admissionLine))};
+    if (!exists) {
+        answer.message = std::string(check::NotFoundText());
+    }
+    return answer;
 }
 
-Fact PointsFact(int points) {
-    return {"points", std::to_string(points), Fact::Kind::Number,
-            "Ce mot rapporte " + std::to_string(points) + " points au scrabble."};
-}
-
-Fact AdmissionFact(const WordCheckResult& result, std::string_view notice) {
-    return {"admis", result.admitted ? "true" : "false", Fact::Kind::Boolean,
-            result.admitted ? check::ValidSentence(result.word) : std::string(notice)};
-}
-
-std::string NotFoundMessage() {
-    return std::string("Ce mot n'existe pas dans le dictionnaire."_cp);
-}
-
-std::string NoDefinition() {
-    return std::string("Pas de définition pour ce mot."_cp);
+// A word flagged in the definitions file has a verdict; an existence-only entry has none.
+std::optional<bool> Verdict(const WordCheckResult& result) {
+    return result.outcome == CheckOutcome::Found ? std::optional(result.admitted) : std::nullopt;
 }
 
 } // namespace
 
 Answer CheckSearch(std::string_view word, SearchData& data) {
     const WordCheckResult result = RunCheck(word, data);
-    Answer answer;
-    switch (result.outcome) {
-    case CheckOutcome::Found:
-        answer.facts.push_back(TextFact("mot", result.word));
-        if (!result.categoryLabel.empty()) {
-            answer.facts.push_back(TextFact("nature", result.categoryLabel));
-        }
-        answer.facts.push_back(TextFact("definition", result.definition));
-        answer.facts.push_back(PointsFact(result.points));
-        answer.facts.push_back(AdmissionFact(
-            result, "Ce mot existe mais n'est pas admis dans les tournois de scrabble."_cp));
-        break;
-    case CheckOutcome::ExistsWithoutDefinition:
-        answer.facts.push_back(
-            TextFact("mot", std::string("Ce mot existe dans le dictionnaire."_cp)));
-        answer.facts.push_back(TextFact("definition", NoDefinition()));
-        answer.facts.push_back(PointsFact(result.points));
-        break;
-    case CheckOutcome::NotFound:
-        answer.message = NotFoundMessage();
-        return answer;
+    const bool exists = result.outcome != CheckOutcome::NotFound;
+    const std::optional<bool> admitted = Verdict(result);
+    std::string line;
+    if (admitted) {
+        line = *admitted ? check::ValidSentence(result.word)
+                         : std::string(check::ExistsNotAdmittedText());
     }
-    answer.found = true;
+    Answer answer = WordAnswer(result, {exists, exists, exists, exists}, admitted, line);
+    answer.found = exists;
     return answer;
 }
 
 // The Scrabble window gives no points to a word that tournaments refuse.
 Answer ScrabbleSearch(std::string_view word, SearchData& data) {
     const WordCheckResult result = RunCheck(word, data);
-    Answer answer;
-    switch (result.outcome) {
-    case CheckOutcome::Found:
-        if (!result.admitted) {
-            answer.facts.push_back(
-                AdmissionFact(result, "Ce mot n'est pas admis dans les tournois de scrabble."_cp));
-            answer.message = answer.facts.back().line;
-            return answer;
-        }
-        answer.facts.push_back(AdmissionFact(result, {}));
-        answer.facts.push_back(PointsFact(result.points));
-        answer.facts.push_back(TextFact("definition", result.definition));
-        break;
-    case CheckOutcome::ExistsWithoutDefinition:
-        answer.facts.push_back(PointsFact(result.points));
-        answer.facts.push_back(TextFact("definition", NoDefinition()));
-        break;
-    case CheckOutcome::NotFound:
-        answer.message = NotFoundMessage();
-        return answer;
+    const bool exists = result.outcome != CheckOutcome::NotFound;
+    const std::optional<bool> admitted = Verdict(result);
+    const bool shown = exists && admitted.value_or(true);
+    Answer answer = WordAnswer(result, {false, false, shown, shown}, admitted,
+                               admitted && *admitted ? check::ValidSentence(result.word) : "");
+    // The window's order: admission, points, definition.
+    const std::vector<Fact> facts = std::move(answer.facts);
+    answer.facts = {facts[0], facts[4], facts[3], facts[2], facts[1]};
+    if (admitted && !*admitted) {
+        answer.message = std::string(check::NotAdmittedText());
     }
-    answer.found = true;
     return answer;
 }
 

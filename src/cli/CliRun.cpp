@@ -1,10 +1,13 @@
 #include "cli/CliRun.h"
 
+#include "app/StartupValues.h"
 #include "cli/AnswerOutput.h"
 #include "cli/CommandLine.h"
+#include "cli/InputChecks.h"
 #include "cli/Searches.h"
 #include "cli/Utf8Text.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace zorvane::cli {
@@ -14,31 +17,94 @@ void Complain(std::ostream& err, std::string_view cp1252) {
     err << "zorvane-cli : " << Cp1252ToUtf8(cp1252, " ") << "\n";
 }
 
+class Run {
+public:
+    Run(const Command& command, SearchData& data, std::ostream& out, std::ostream& err)
+        : command_(command), data_(data), out_(out), err_(err) {}
+
+    int Answer(std::string_view typed) {
+        if (answered_++ > 0 && !command_.json) {
+            out_ << '\n';
+        }
+        const auto query = ReadQuery(command_.subcommand, typed);
+        if (const auto* usage = std::get_if<UsageError>(&query)) {
+            return Fail(typed, usage->message, kUsageError);
+        }
+        try {
+            const cli::Answer answer = RunSearch(command_, std::get<std::string>(query), data_);
+            const std::vector<std::string>& warnings = data_.Warnings();
+            for (; warned_ < warnings.size(); ++warned_) {
+                Complain(err_, warnings[warned_]);
+            }
+            out_ << (command_.json ? JsonOutput(command_.subcommand, typed, answer)
+                                   : TextOutput(answer));
+            return answer.found ? kFound : kNothingFound;
+        } catch (const std::exception& failure) {
+            return Fail(typed, failure.what(), kDataFailure);
+        }
+    }
+
+private:
+    int Fail(std::string_view typed, std::string_view reason, int status) {
+        Complain(err_, reason);
+        if (command_.json) {
+            out_ << JsonError(command_.subcommand, typed, reason);
+        }
+        return status;
+    }
+
+    const Command& command_;
+    SearchData& data_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::size_t answered_ = 0;
+    std::size_t warned_ = 0;
+};
+
+// A failed write (full disk, closed pipe) is the worst outcome: the script lost its answer.
+int Written(std::ostream& out, std::ostream& err, int status) {
+    if (!out.flush()) {
+        err << "zorvane-cli : la réponse n'a pas pu être écrite.\n";
+        return kOutputFailure;
+    }
+    return status;
+}
+
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::istream& in,
+                   std::ostream& out, std::ostream& err) {
     const ParsedCommand parsed = ParseCommandLine(args);
-    if (std::holds_alternative<HelpRequest>(parsed)) {
-        out << HelpText();
-        return kFound;
+    if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
+        out << (help->subcommand ? HelpText(*help->subcommand) : HelpText());
+        return Written(out, err, kFound);
+    }
+    if (std::holds_alternative<VersionRequest>(parsed)) {
+        out << "zorvane-cli " << app::kVersionAppli << "\n";
+        return Written(out, err, kFound);
     }
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         Complain(err, usage->message);
-        return kUsageError;
+        if (usage->json) {
+            out << JsonError(usage->subcommand, std::nullopt, usage->message);
+        }
+        return Written(out, err, kUsageError);
     }
     const Command& command = std::get<Command>(parsed);
-    try {
-        const Answer answer = RunSearch(command, data);
-        for (const std::string& warning : data.Warnings()) {
-            Complain(err, warning);
-        }
-        out << (command.json ? JsonOutput(command, answer) : TextOutput(answer));
-        return answer.found ? kFound : kNothingFound;
-    } catch (const std::exception& failure) {
-        Complain(err, failure.what());
-        return kDataFailure;
+    Run run(command, data, out, err);
+    if (command.text) {
+        return Written(out, err, run.Answer(*command.text));
     }
+    std::optional<int> worst; // no query at all: nothing found
+    for (std::string line; worst.value_or(kFound) < kDataFailure && std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            worst = std::max(worst.value_or(kFound), Written(out, err, run.Answer(line)));
+        }
+    }
+    return Written(out, err, worst.value_or(kNothingFound));
 }
 
 } // namespace zorvane::cli

@@ -1,8 +1,9 @@
 #pragma once
-// One run of the command line: read it, search, write the answer; the exit status.
+// One run of the command line: read it, search, write the answers; the exit status.
 
 #include "cli/SearchData.h"
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,10 +14,12 @@ inline constexpr int kFound = 0;
 inline constexpr int kNothingFound = 1;
 inline constexpr int kUsageError = 2;
 inline constexpr int kDataFailure = 3;
+inline constexpr int kOutputFailure = 4;
 
-// args: the arguments after the program's name, UTF-8. out gets the help or the answer,
-// err the French reason of a usage error or a failure.
-int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::ostream& out,
-                   std::ostream& err);
+// args: the arguments after the program's name, UTF-8. in gives one query per line when the
+// command line gives none. out gets the help or the answers, err the French reason of a
+// usage error or a failure. With several queries the worst status wins.
+int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::istream& in,
+                   std::ostream& out, std::ostream& err);
 
 } // namespace zorvane::cli

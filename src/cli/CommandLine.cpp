@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "anagram/AnagramSearch.h"
 #include "cli/InputChecks.h"
 #include "cli/Utf8Text.h"
 #include "data/Cp1252Literal.h"
@@ -13,26 +14,18 @@ namespace {
 
 using zorvane::operator""_cp;
 
-struct SubcommandName {
+struct NamedSubcommand {
     std::string_view name;
     Subcommand subcommand;
 };
 
-constexpr std::array<SubcommandName, 7> kSubcommands{{{"check", Subcommand::Check},
-                                                      {"scrabble", Subcommand::Scrabble},
-                                                      {"anagram", Subcommand::Anagram},
-                                                      {"pattern", Subcommand::Pattern},
-                                                      {"synonyms", Subcommand::Synonyms},
-                                                      {"near", Subcommand::Near},
-                                                      {"commune", Subcommand::Commune}}};
-
-std::string Seeing() {
-    return std::string(" (voir zorvane-cli --help)"_cp);
-}
-
-UsageError Error(std::string_view message) {
-    return {std::string(message) + Seeing()};
-}
+constexpr std::array<NamedSubcommand, 7> kSubcommands{{{"check", Subcommand::Check},
+                                                       {"scrabble", Subcommand::Scrabble},
+                                                       {"anagram", Subcommand::Anagram},
+                                                       {"pattern", Subcommand::Pattern},
+                                                       {"synonyms", Subcommand::Synonyms},
+                                                       {"near", Subcommand::Near},
+                                                       {"commune", Subcommand::Commune}}};
 
 // The option's value: after "=" in the same argument, or the next argument.
 class Arguments {
@@ -64,6 +57,10 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
+std::string Shown(std::string_view utf8) {
+    return Utf8ToCp1252(utf8).value_or("?");
+}
+
 std::optional<UsageError> ReadOption(Command& command, std::string_view argument, Arguments& rest) {
     const std::size_t equals = argument.find('=');
     const std::string_view option = argument.substr(0, equals);
@@ -71,53 +68,47 @@ std::optional<UsageError> ReadOption(Command& command, std::string_view argument
     const std::string_view inlineValue = hasInline ? argument.substr(equals + 1) : "";
     const bool anagram = command.subcommand == Subcommand::Anagram;
     const bool near = command.subcommand == Subcommand::Near;
-    const auto value = [&]() { return rest.ValueOf(inlineValue, hasInline); };
-    const auto missing = [&] {
-        return Error("l'option " + std::string(option) + " attend une valeur.");
-    };
-    if (option == "--json" && !hasInline) {
-        command.json = true;
-    } else if (option == "--lengths" && near && !hasInline) {
-        command.lengths = true;
-    } else if (option == "--min" && anagram) {
-        const auto text = value();
-        if (!text) {
-            return missing();
+    const bool valued = (anagram && (option == "--min" || option == "--letter")) ||
+                        (near && option == "--threshold");
+    if (!valued) {
+        if (option == "--json" && !hasInline) {
+            command.json = true;
+        } else if (option == "--lengths" && near && !hasInline) {
+            command.lengths = true;
+        } else {
+            return Refusal("option inconnue pour la commande : " + Shown(option) + ".");
         }
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = rest.ValueOf(inlineValue, hasInline);
+    if (!text) {
+        return Refusal("l'option " + std::string(option) + " attend une valeur.");
+    }
+    if (option == "--min") {
         const auto minimum = WholeNumber(*text);
-        if (!minimum || *minimum < 2 || *minimum > 12) {
-            return Error("--min attend un nombre de 2 à 12."_cp);
+        if (!minimum || *minimum < 2 || *minimum > static_cast<int>(anagram::kMaxDraw)) {
+            return Refusal(std::string("--min attend un nombre de 2 à "_cp) +
+                           std::to_string(anagram::kMaxDraw) + ".");
         }
         command.minimum = *minimum;
-    } else if (option == "--letter" && anagram) {
-        const auto text = value();
-        if (!text) {
-            return missing();
-        }
+    } else if (option == "--letter") {
         const auto letter = ObligatoryLetter(*text);
         if (!letter) {
-            return Error("--letter attend une seule lettre de A à Z, sans accent."_cp);
+            return Refusal("--letter attend une seule lettre de A à Z."_cp);
         }
         command.letter = *letter;
-    } else if (option == "--threshold" && near) {
-        const auto text = value();
-        if (!text) {
-            return missing();
-        }
+    } else {
         const auto threshold = WholeNumber(*text);
         if (!threshold || (*threshold != 90 && *threshold != 80 && *threshold != 70)) {
-            return Error("--threshold attend 90, 80 ou 70."_cp);
+            return Refusal("--threshold attend 90, 80 ou 70."_cp);
         }
         command.threshold = *threshold;
-    } else {
-        const auto shown = Utf8ToCp1252(option).value_or("?");
-        return Error("option inconnue pour la commande : " + shown + ".");
     }
     return std::nullopt;
 }
 
 std::optional<Subcommand> SubcommandOf(std::string_view name) {
-    for (const SubcommandName& known : kSubcommands) {
+    for (const NamedSubcommand& known : kSubcommands) {
         if (known.name == name) {
             return known.subcommand;
         }
@@ -129,32 +120,16 @@ bool IsHelp(std::string_view argument) {
     return argument == "--help" || argument == "-h";
 }
 
-} // namespace
-
-ParsedCommand ParseCommandLine(const std::vector<std::string>& given) {
-    // The general options may come first too: "zorvane-cli --json near MAISON".
-    std::vector<std::string> args;
-    bool json = false;
-    for (const std::string& argument : given) {
-        if (IsHelp(argument)) {
-            return HelpRequest{};
-        }
-        if (argument == "--json" && args.empty()) {
-            json = true;
-        } else {
-            args.push_back(argument);
-        }
-    }
+ParsedCommand ParseArguments(const std::vector<std::string>& args, bool json) {
     Arguments rest(args);
     if (rest.Done()) {
-        return Error("indiquez une commande : check, scrabble, anagram, pattern, synonyms, near "
-                     "ou commune."_cp);
+        return Refusal("indiquez une commande : check, scrabble, anagram, pattern, synonyms, near "
+                       "ou commune."_cp);
     }
     const std::string& name = rest.Take();
     const std::optional<Subcommand> subcommand = SubcommandOf(name);
     if (!subcommand) {
-        const auto shown = Utf8ToCp1252(name).value_or("?");
-        return Error("commande inconnue : " + shown + ".");
+        return Refusal("commande inconnue : " + Shown(name) + ".");
     }
     Command command;
     command.subcommand = *subcommand;
@@ -165,29 +140,68 @@ ParsedCommand ParseCommandLine(const std::vector<std::string>& given) {
         const std::string& argument = rest.Take();
         if (!optionsOver && argument == "--") {
             optionsOver = true;
+        } else if (!optionsOver && IsHelp(argument)) {
+            return HelpRequest{command.subcommand};
         } else if (!optionsOver && argument.size() > 1 && argument[0] == '-') {
             if (auto error = ReadOption(command, argument, rest)) {
+                error->subcommand = command.subcommand;
+                error->json = command.json;
                 return *error;
             }
         } else {
             texts.push_back(argument);
         }
     }
-    if (texts.size() != 1) {
-        return Error("la commande " + name +
-                     (texts.empty() ? std::string(" attend un texte.")
-                                    : std::string(" attend un seul texte ; mettez-le entre "
-                                                  "guillemets s'il contient des blancs.")));
+    if (texts.size() > 1) {
+        UsageError error = Refusal("la commande " + name +
+                                   " attend un seul texte ; mettez-le entre guillemets s'il "
+                                   "contient des blancs.");
+        error.subcommand = command.subcommand;
+        error.json = command.json;
+        return error;
     }
-    const std::optional<std::string> text = Utf8ToCp1252(texts.front());
-    if (!text) {
-        return Error("le texte contient un caractère que Zorvane ne connaît pas."_cp);
+    if (!texts.empty()) {
+        command.text = texts.front();
     }
-    if (auto refusal = CheckedText(command.subcommand, *text)) {
-        return Error(*refusal);
-    }
-    command.text = SearchedText(command.subcommand, *text);
     return command;
+}
+
+} // namespace
+
+UsageError Refusal(std::string_view message) {
+    return {std::string(message) + " (voir zorvane-cli --help)", std::nullopt, false};
+}
+
+std::string_view SubcommandName(Subcommand subcommand) {
+    for (const NamedSubcommand& known : kSubcommands) {
+        if (known.subcommand == subcommand) {
+            return known.name;
+        }
+    }
+    return {}; // not reached: every subcommand is named above
+}
+
+ParsedCommand ParseCommandLine(const std::vector<std::string>& given) {
+    // The general options may come first: "zorvane-cli --json near MAISON".
+    std::size_t first = 0;
+    bool json = false;
+    for (; first < given.size(); ++first) {
+        if (given[first] == "--json") {
+            json = true;
+        } else if (IsHelp(given[first])) {
+            return HelpRequest{};
+        } else if (given[first] == "--version") {
+            return VersionRequest{};
+        } else {
+            break;
+        }
+    }
+    ParsedCommand parsed =
+        ParseArguments({given.begin() + static_cast<std::ptrdiff_t>(first), given.end()}, json);
+    if (auto* error = std::get_if<UsageError>(&parsed)) {
+        error->json = error->json || json;
+    }
+    return parsed;
 }
 
 } // namespace zorvane::cli

@@ -1,7 +1,8 @@
 #pragma once
 // Reading the command line: the subcommand, its text and its options, or why they cannot be
-// read. Texts come in as UTF-8 and leave as cp1252, as the cores hold them.
+// read. The text stays as typed (UTF-8); each query is read by ReadQuery (InputChecks.h).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -13,7 +14,7 @@ enum class Subcommand { Check, Scrabble, Anagram, Pattern, Synonyms, Near, Commu
 
 struct Command {
     Subcommand subcommand = Subcommand::Check;
-    std::string text; // word, draw, pattern or commune, cp1252
+    std::optional<std::string> text; // UTF-8 as typed; none: one query per line of the input
     bool json = false;
     int minimum = 2;      // anagram: shortest word listed
     std::string letter;   // anagram: a capital every word holds, or empty
@@ -21,18 +22,31 @@ struct Command {
     bool lengths = false; // near: words one letter longer or shorter too
 };
 
-struct HelpRequest {};
-
-struct UsageError {
-    std::string message; // French, cp1252
+struct HelpRequest {
+    std::optional<Subcommand> subcommand; // none: the general help
 };
 
-using ParsedCommand = std::variant<Command, HelpRequest, UsageError>;
+struct VersionRequest {};
+
+struct UsageError {
+    std::string message;                  // French, cp1252, with the pointer to --help
+    std::optional<Subcommand> subcommand; // when it was read
+    bool json = false;                    // --json was given: the error is answered in JSON
+};
+
+using ParsedCommand = std::variant<Command, HelpRequest, VersionRequest, UsageError>;
 
 // args: the arguments after the program's name.
 ParsedCommand ParseCommandLine(const std::vector<std::string>& args);
 
-// The French help, UTF-8.
-std::string_view HelpText();
+// A usage error with the pointer to the help.
+UsageError Refusal(std::string_view message);
+
+// The subcommand's name on the command line.
+std::string_view SubcommandName(Subcommand subcommand);
+
+// The French help, UTF-8: every command, or one.
+std::string HelpText();
+std::string HelpText(Subcommand subcommand);
 
 } // namespace zorvane::cli

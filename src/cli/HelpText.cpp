@@ -1,38 +1,79 @@
 #include "cli/CommandLine.h"
 
-namespace zorvane::cli {
+#include <array>
 
-std::string_view HelpText() {
-    return "Usage : zorvane-cli COMMANDE TEXTE [OPTIONS]\n"
-           "\n"
-           "Les outils de Zorvane en ligne de commande, sur les mêmes listes de mots.\n"
-           "\n"
-           "Commandes :\n"
-           "  check MOT             le mot est-il dans le dictionnaire ? nature, définition\n"
-           "                        et points au scrabble\n"
-           "  scrabble MOT          le mot est-il admis dans les tournois de scrabble ?\n"
-           "  anagram TIRAGE        les mots que forment 2 à 12 lettres, dont un joker « ? »\n"
-           "      --min N           longueur minimale des mots (2 à 12, 2 par défaut)\n"
-           "      --letter L        lettre que chaque mot doit contenir\n"
-           "  pattern MOTIF         mots croisés : « ? » pour chaque lettre inconnue\n"
-           "                        (3 à 12 cases, ex. : A??E?)\n"
-           "  synonyms MOT          les synonymes du mot\n"
-           "  near MOT              les mots d'orthographe approchante\n"
-           "      --threshold T     précision : 90 (par défaut), 80 ou 70 %\n"
-           "      --lengths         avec les mots d'une lettre de plus ou de moins\n"
-           "  commune CODE|NOM      communes par code postal (3 à 5 chiffres) ou par nom\n"
-           "\n"
-           "Options générales :\n"
-           "  --json                résultat en JSON, pour les scripts\n"
-           "  --help, -h            cette aide\n"
-           "\n"
-           "Code de sortie : 0 quand quelque chose est trouvé, 1 quand rien ne l'est,\n"
-           "2 pour une commande mal écrite, 3 quand les données du programme sont illisibles.\n"
-           "\n"
-           "Exemples :\n"
-           "  zorvane-cli anagram \"ESARTINLUOC?\" --min 8\n"
-           "  zorvane-cli near MAISON --lengths\n"
-           "  zorvane-cli commune 75001 --json\n";
+namespace zorvane::cli {
+namespace {
+
+struct CommandHelp {
+    Subcommand subcommand;
+    std::string_view lines;
+};
+
+constexpr std::array<CommandHelp, 7> kCommandHelp{{
+    {Subcommand::Check,
+     "  check MOT             le mot est-il dans le dictionnaire ? nature, définition,\n"
+     "                        points et admission au scrabble\n"},
+    {Subcommand::Scrabble,
+     "  scrabble MOT          le mot est-il admis dans les tournois de scrabble ?\n"},
+    {Subcommand::Anagram,
+     "  anagram TIRAGE        les mots que forment 2 à 12 lettres, dont deux jokers « ? »\n"
+     "      --min N           longueur minimale des mots (2 à 12, 2 par défaut)\n"
+     "      --letter L        lettre que chaque mot doit contenir\n"},
+    {Subcommand::Pattern,
+     "  pattern MOTIF         mots croisés : « ? » ou « . » pour chaque lettre\n"
+     "                        inconnue (3 à 12 cases, ex. : A??E? ou A..E.)\n"},
+    {Subcommand::Synonyms, "  synonyms MOT          les synonymes du mot\n"},
+    {Subcommand::Near, "  near MOT              les mots d'orthographe approchante\n"
+                       "      --threshold T     précision : 90 (par défaut), 80 ou 70 %\n"
+                       "      --lengths         avec les mots d'une lettre de plus ou de moins\n"},
+    {Subcommand::Commune,
+     "  commune CODE|NOM      communes par code postal (3 à 5 chiffres) ou par nom\n"},
+}};
+
+constexpr std::string_view kGeneral =
+    "\n"
+    "Sans TEXTE, les demandes sont lues sur l'entrée standard, une par ligne.\n"
+    "Les accents des mots sont retirés (É → E, Ç → C, Œ → OE).\n"
+    "\n"
+    "Options générales :\n"
+    "  --json                une ligne JSON par réponse, pour les scripts\n"
+    "  --help, -h            cette aide ; après une commande, l'aide de la commande\n"
+    "  --version             la version du programme\n"
+    "\n"
+    "Code de sortie : 0 quand chaque demande trouve quelque chose, 1 quand une demande\n"
+    "ne trouve rien, 2 pour une demande mal écrite, 3 quand les données du programme\n"
+    "sont illisibles, 4 quand la réponse n'a pas pu être écrite.\n";
+
+} // namespace
+
+std::string HelpText() {
+    std::string text = "Usage : zorvane-cli [--json] COMMANDE [TEXTE] [OPTIONS]\n"
+                       "\n"
+                       "Les outils de Zorvane en ligne de commande, sur les mêmes listes de mots.\n"
+                       "\n"
+                       "Commandes :\n";
+    for (const CommandHelp& help : kCommandHelp) {
+        text += help.lines;
+    }
+    text += kGeneral;
+    text += "\n"
+            "Exemples :\n"
+            "  zorvane-cli anagram \"ESARTINLUOC?\" --min 8\n"
+            "  zorvane-cli near MAISON --lengths\n"
+            "  printf 'maison\\nchat\\n' | zorvane-cli check --json\n";
+    return text;
+}
+
+std::string HelpText(Subcommand subcommand) {
+    std::string text = "Usage : zorvane-cli [--json] " + std::string(SubcommandName(subcommand)) +
+                       " [TEXTE] [OPTIONS]\n\n";
+    for (const CommandHelp& help : kCommandHelp) {
+        if (help.subcommand == subcommand) {
+            text += help.lines;
+        }
+    }
+    return text.append(kGeneral);
 }
 
 } // namespace zorvane::cli

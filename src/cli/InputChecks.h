@@ -1,25 +1,27 @@
 #pragma once
 // What each subcommand accepts as its text: what the window's entry box would let the user
-// type and search, with the window's own French refusals where it has one (cp1252 texts).
+// type and search, accents folded for the word commands, with the window's own French
+// refusals where it has one (cp1252 texts). The limits are the cores' own.
 
 #include "cli/CommandLine.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace zorvane::cli {
 
-// Why the text cannot be searched, or nothing when it can.
-std::optional<std::string> CheckedText(Subcommand subcommand, std::string_view text);
+// One query: the UTF-8 text as typed becomes the text the search takes (cp1252), or the
+// reason it cannot be searched.
+std::variant<std::string, UsageError> ReadQuery(Subcommand subcommand, std::string_view utf8);
 
-// The text as the window's box holds it once typed: capitals for the word tools, and for a
-// commune name the name key's spelling (no accents, hyphens and apostrophes as blanks).
-std::string SearchedText(Subcommand subcommand, std::string_view text);
+// A word in capitals A to Z where it can be: accents removed (É → E, Ç → C), Œ → OE, Æ → AE.
+std::string FoldedCapitals(std::string_view cp1252);
 
 // The anagram search's obligatory letter, in capitals; nothing unless text (UTF-8) is one
-// letter A to Z.
-std::optional<std::string> ObligatoryLetter(std::string_view text);
+// letter.
+std::optional<std::string> ObligatoryLetter(std::string_view utf8);
 
 // A commune text that starts with a digit is a postal code.
 bool IsPostcode(std::string_view text);

@@ -41,20 +41,33 @@ std::string_view SearchData::Bytes(std::string_view type, int id) {
     return *bytes;
 }
 
+// The store's synonym tables are megabytes of empty places: made only when a search needs
+// the store, so that a one-shot anagram search does not pay for them.
+data::WordStore& SearchData::Store() {
+    if (store_ == nullptr) {
+        store_ = std::make_unique<data::WordStore>();
+    }
+    return *store_;
+}
+
 const std::vector<std::string>& SearchData::Dictionary() {
     if (!dictionaryRead_) {
-        store_.ListeDico = data::SplitLines(Bytes("DICO", data::kIdDico));
+        Store().ListeDico = data::SplitLines(Bytes("DICO", data::kIdDico));
         dictionaryRead_ = true;
     }
-    return store_.ListeDico;
+    return Store().ListeDico;
 }
 
 const std::vector<std::string>& SearchData::AnagramList() {
     if (!anagramListRead_) {
-        store_.ListeAna = data::SplitLines(Bytes("ANA", data::kIdAna));
+        Store().ListeAna = data::SplitLines(Bytes("ANA", data::kIdAna));
         anagramListRead_ = true;
     }
-    return store_.ListeAna;
+    return Store().ListeAna;
+}
+
+std::string_view SearchData::AnagramBytes() {
+    return Bytes("ANA", data::kIdAna);
 }
 
 const crossword::LengthTable& SearchData::Lengths() {
@@ -64,25 +77,17 @@ const crossword::LengthTable& SearchData::Lengths() {
     return *lengths_;
 }
 
-const anagram::PackedIndex& SearchData::Index() {
-    if (packed_ == nullptr) {
-        anagram::BuildIndex(index_, AnagramList());
-        packed_ = std::make_unique<anagram::PackedIndex>(index_);
-    }
-    return *packed_;
-}
-
 const data::WordStore& SearchData::Synonyms() {
     for (char letter = 'A'; !synonymsRead_ && letter <= 'Z'; ++letter) {
         const std::string type = data::SynonymResourceType(letter);
         const int id = data::kIdSynonymA + (letter - 'A');
         if (const auto broken =
-                data::FillSynonymTable(store_.Syno(letter), data::SplitLines(Bytes(type, id)))) {
+                data::FillSynonymTable(Store().Syno(letter), data::SplitLines(Bytes(type, id)))) {
             Fail(type, id, std::string("est endommagée : "_cp) + *broken);
         }
     }
     synonymsRead_ = true;
-    return store_;
+    return Store();
 }
 
 const communes::PostcodeList& SearchData::Postcodes() {

@@ -2,8 +2,6 @@
 // The data the searches read, each part made from the resources the first time a search
 // asks for it: a command-line run loads only what its one search needs.
 
-#include "anagram/AnagramIndex.h"
-#include "anagram/PackedIndex.h"
 #include "communes/CommuneLists.h"
 #include "crossword/LengthTable.h"
 #include "data/WordStore.h"
@@ -33,8 +31,8 @@ public:
 
     const std::vector<std::string>& Dictionary();
     const std::vector<std::string>& AnagramList();
+    std::string_view AnagramBytes(); // the list as the resource holds it
     const crossword::LengthTable& Lengths();
-    const anagram::PackedIndex& Index();
     const data::WordStore& Synonyms(); // the store with its 26 synonym tables filled
     const communes::PostcodeList& Postcodes();
     const communes::NameList& Names();
@@ -45,19 +43,18 @@ public:
 
 private:
     std::string_view Bytes(std::string_view type, int id);
+    data::WordStore& Store();
     [[noreturn]] void Fail(std::string_view type, int id, std::string_view why);
     template <typename List, typename Fill>
     const List& CommuneList(std::optional<List>& list, std::string_view type, int id, Fill fill);
 
     ResourceBytes resources_;
     std::string definitionsFile_;
-    data::WordStore store_;
+    std::unique_ptr<data::WordStore> store_;
     bool dictionaryRead_ = false;
     bool anagramListRead_ = false;
     bool synonymsRead_ = false;
     std::optional<crossword::LengthTable> lengths_;
-    anagram::AnagramIndex index_;
-    std::unique_ptr<anagram::PackedIndex> packed_; // views into index_
     std::optional<communes::PostcodeList> postcodes_;
     std::optional<communes::NameList> names_;
     std::vector<std::string> warnings_;

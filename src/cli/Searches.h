@@ -1,10 +1,12 @@
 #pragma once
 // The searches of the command line: each runs the core its window runs, on the text as the
-// window's box would hold it, and answers with what the window shows, in the same order.
+// window's box would hold it, and answers with what the window shows, in the same order,
+// as typed values for scripts.
 
 #include "cli/CommandLine.h"
 #include "cli/SearchData.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,22 +16,31 @@ namespace zorvane::cli {
 // One thing the window shows beside its list (cp1252).
 struct Fact {
     enum class Kind { Text, Number, Boolean };
-    std::string key;   // its JSON name
-    std::string value; // "8", "true", or the text
+    std::string key; // its JSON name
     Kind kind = Kind::Text;
-    std::string line; // what the text output prints for it
+    std::optional<std::string> value; // the text, or "8", "48.85", "true"; none: no value
+    std::string line;                 // what the text output prints for it; empty: nothing
 };
 
 struct Answer {
     bool found = false;
-    std::vector<Fact> facts;
-    std::vector<std::string> words; // the window's result list, in its order (cp1252)
-    std::vector<int> percents;      // near words only: each word's similarity, whole per cent
-    std::string message;            // the window's count or "nothing found" line (cp1252)
+    std::vector<Fact> facts;            // every key of the command (JsonKeys), in that order
+    std::vector<std::string> words;     // the window's result list, in its order (cp1252)
+    std::vector<long long> hundredths;  // near words only: each word's similarity
+    std::optional<std::string> message; // the window's count or "nothing found" line (cp1252)
 };
 
-// A data failure (DataFailure) is thrown, never answered.
-Answer RunSearch(const Command& command, SearchData& data);
+Fact TextFact(std::string_view key, std::optional<std::string> value, std::string line);
+Fact NumberFact(std::string_view key, std::optional<long long> value, std::string line);
+// A decimal as the data write it ("48.85"); no value unless it is a JSON number.
+Fact DecimalFact(std::string_view key, std::string_view decimal, std::string line);
+Fact FlagFact(std::string_view key, std::optional<bool> value, std::string line);
+
+// The keys of the facts a subcommand's answers carry, always all of them, in order.
+const std::vector<std::string_view>& FactKeys(Subcommand subcommand);
+
+// A data failure (DataFailure) is thrown, never answered. text: as ReadQuery gives it.
+Answer RunSearch(const Command& command, std::string_view text, SearchData& data);
 
 Answer CheckSearch(std::string_view word, SearchData& data);
 Answer ScrabbleSearch(std::string_view word, SearchData& data);

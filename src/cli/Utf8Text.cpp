@@ -48,6 +48,15 @@ void AppendUtf8(std::string& out, char32_t code) {
 
 } // namespace
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (!NextCodePoint(text, i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());

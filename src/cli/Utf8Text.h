@@ -11,6 +11,9 @@ namespace zorvane::cli {
 // character cp1252 has no byte for.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// Whether the text is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
+
 // Every cp1252 byte as its UTF-8 sequence (the undefined bytes as the C1 controls).
 std::string Cp1252ToUtf8(std::string_view cp1252);
 

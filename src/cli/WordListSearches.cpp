@@ -1,15 +1,12 @@
 // The searches over the word lists: anagrams, crossword patterns and near words.
 
-#include "anagram/AnagramSearch.h"
+#include "anagram/DrawScan.h"
 #include "anagram/SearchReport.h"
 #include "cli/Searches.h"
 #include "crossword/PatternMessages.h"
 #include "crossword/PatternSearch.h"
 #include "data/Cp1252Literal.h"
-#include "data/ResourceText.h"
 #include "nearwords/NearWordSearch.h"
-
-#include <sstream>
 
 namespace zorvane::cli {
 namespace {
@@ -20,6 +17,7 @@ template <typename Words> Answer ListAnswer(const Words& words, std::string mess
     Answer answer;
     answer.words.assign(words.begin(), words.end());
     answer.found = !answer.words.empty();
+    answer.facts = {NumberFact("nombre", static_cast<long long>(answer.words.size()), "")};
     answer.message = std::move(message);
     return answer;
 }
@@ -33,11 +31,12 @@ std::string AnagramCount(std::size_t count) {
 
 } // namespace
 
+// One search: a scan of the list, not the whole index.
 Answer AnagramSearch(std::string_view draw, int minimum, std::string_view letter,
                      SearchData& data) {
-    const anagram::AnagramResult result =
-        anagram::ChercheAnagrammes(data.Index(), draw, std::to_string(minimum), letter);
-    return ListAnswer(result.combined, AnagramCount(result.combined.size()));
+    const std::vector<std::string> words =
+        anagram::OneShotSearch(data.AnagramBytes(), draw, minimum, letter);
+    return ListAnswer(words, AnagramCount(words.size()));
 }
 
 Answer PatternSearch(std::string_view pattern, SearchData& data) {
@@ -52,22 +51,16 @@ Answer PatternSearch(std::string_view pattern, SearchData& data) {
     return ListAnswer(words, crossword::ResultText(words.size()));
 }
 
-// The window's result text read back: after its header, one "WORD  L  P%" line per word.
 Answer NearSearch(std::string_view word, int threshold, bool lengths, SearchData& data) {
     const nearwords::NearWordResult result =
         nearwords::NearWordSearch(data.Dictionary(), word, threshold, lengths);
     Answer answer;
-    const std::vector<std::string> lines = data::SplitLines(result.text);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        std::istringstream fields(lines[i]);
-        std::string found;
-        std::size_t length = 0;
-        int percent = 0;
-        fields >> found >> length >> percent;
-        answer.words.push_back(std::move(found));
-        answer.percents.push_back(percent);
+    for (const nearwords::NearWord& found : result.words) {
+        answer.words.push_back(found.word);
+        answer.hundredths.push_back(found.hundredths);
     }
     answer.found = result.count > 0;
+    answer.facts = {NumberFact("nombre", result.count, "")};
     answer.message = std::to_string(result.count) + std::string(" solutions trouvées."_cp);
     return answer;
 }

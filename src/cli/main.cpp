@@ -11,5 +11,5 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     cli::SearchData data(cli::EmbeddedBytes,
                          app::DefinitionsPath(cli::ProgramFolder(), app::kVersionAppli));
-    return cli::RunCommandLine(args, data, std::cout, std::cerr);
+    return cli::RunCommandLine(args, data, std::cin, std::cout, std::cerr);
 }

@@ -24,6 +24,7 @@ struct CommuneMatches {
 // Postal codes need at least 3 characters, names 2; shorter texts find nothing.
 inline constexpr std::size_t kMinPostcodeLength = 3;
 inline constexpr std::size_t kMinNameLength = 2;
+inline constexpr std::size_t kMaxPostcodeLength = 5;
 
 // Every entry whose key begins with typed, compared exactly (letters or blanks simply
 // match no postal code).

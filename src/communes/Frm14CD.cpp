@@ -1,11 +1,11 @@
 #include "communes/Frm14CD.h"
 
-#include "app/InternalError.h"
 #include "app/ToolForm.h"
 #include "communes/CommuneDetails.h"
 #include "communes/CommuneFailure.h"
 #include "communes/CommuneLinks.h"
 #include "data/Cp1252Literal.h"
+#include "data/InternalError.h"
 #include "ui/HtmlProbeFile.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
@@ -82,7 +82,7 @@ void Frm14CD::BuildEntries() {
         heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #1F3F7F;"));
     }
     TxtCP = ui::Place(new QLineEdit(this), 120, 420, 1440, 375);
-    TxtCP->setMaxLength(5);
+    TxtCP->setMaxLength(static_cast<int>(kMaxPostcodeLength));
     TxtCherche = ui::Place(new QLineEdit(this), 1680, 420, 2700, 375);
     TxtMiroir = new QLineEdit(this);
     TxtMiroir->hide();
@@ -226,7 +226,7 @@ template <typename Work> void Frm14CD::Guarded(std::string_view place, Work work
     try {
         work();
     } catch (...) {
-        context_.platform.boxes.Show(ui::ToQt(app::CurrentFailureText(place)),
+        context_.platform.boxes.Show(ui::ToQt(data::CurrentFailureText(place)),
                                      ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
                                      ui::Icon::Critical);
     }

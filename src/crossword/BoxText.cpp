@@ -1,10 +1,12 @@
 #include "crossword/BoxText.h"
 
+#include "data/WordLetters.h"
+
 namespace zorvane::crossword {
 namespace {
 
 bool IsAllowed(char16_t c) {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u' ' || c == u'?';
+    return data::IsWordLetter(c) || c == u' ' || c == u'?';
 }
 
 } // namespace

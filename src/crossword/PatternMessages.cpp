@@ -1,7 +1,7 @@
 #include "crossword/PatternMessages.h"
 
-#include "app/InternalError.h"
 #include "data/Cp1252Literal.h"
+#include "data/InternalError.h"
 
 namespace zorvane::crossword {
 std::string TooManyUnknownsMessage() {
@@ -17,7 +17,7 @@ std::string ResultText(std::size_t count) {
 }
 
 std::string FailureText(std::string_view placeCode) {
-    return app::InternalErrorText(placeCode, placeCode, app::CurrentFailure().number);
+    return data::InternalErrorText(placeCode, placeCode, data::CurrentFailure().number);
 }
 
 } // namespace zorvane::crossword

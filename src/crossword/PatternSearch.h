@@ -13,6 +13,10 @@ namespace zorvane::crossword {
 // The unknown place of a pattern text (the window's "?").
 inline constexpr char kUnknownPlace = '_';
 
+// A pattern has one place per box of the window.
+inline constexpr int kMinPatternLength = 3;
+inline constexpr int kMaxPatternLength = 12;
+
 // The highest number of unknown places accepted for a length of 3 to 15.
 int MaxUnknownPlaces(int length);
 bool TooManyUnknowns(int length, int unknowns);

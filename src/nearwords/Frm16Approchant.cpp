@@ -1,6 +1,6 @@
 #include "nearwords/Frm16Approchant.h"
 
-#include "app/InternalError.h"
+#include "data/InternalError.h"
 #include "nearwords/NearWordFailure.h"
 #include "nearwords/NearWordSearch.h"
 #include "nearwords/TypedLetters.h"
@@ -171,11 +171,11 @@ void Frm16Approchant::TimFindTick() {
         const NearWordResult result =
             NearWordSearch(context_.store.ListeDico, ui::FromQt(TxtCtrl->text()),
                            LblTaux->text().toInt(), Chk2->isChecked());
-        TxtRes->setPlainText(ResultLines(result.text));
+        TxtRes->setPlainText(ResultLines(ResultText(result)));
         ShowStatus(QString::number(result.count) + QStringLiteral(" solutions trouvées."),
                    kFoundBrown);
     } catch (...) {
-        context_.platform.boxes.Show(ui::ToQt(app::CurrentFailureText(kPlaceNearWords)),
+        context_.platform.boxes.Show(ui::ToQt(data::CurrentFailureText(kPlaceNearWords)),
                                      ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
                                      ui::Icon::Critical);
         ShowStatus(QStringLiteral("Erreur programme."), kFailureGrey);

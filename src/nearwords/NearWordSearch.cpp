@@ -100,9 +100,18 @@ std::string ResultLine(std::string_view word, long long hundredths) {
     return line;
 }
 
+std::string ResultText(const NearWordResult& result) {
+    std::string text(kResultHeader);
+    for (const NearWord& found : result.words) {
+        text += "\r\n";
+        text += ResultLine(found.word, found.hundredths);
+    }
+    return text;
+}
+
 NearWordResult NearWordSearch(const std::vector<std::string>& dico, std::string_view typed,
                               int threshold, bool lengthsPlusMinusOne, Pruning pruning) {
-    NearWordResult result{std::string(kResultHeader), 0};
+    NearWordResult result;
     const int typedLength = static_cast<int>(typed.size());
     // Fewest accepted matches for the lengths typed − 1, typed and typed + 1.
     const std::array<int, 3> fewest = {
@@ -129,8 +138,7 @@ NearWordResult NearWordSearch(const std::vector<std::string>& dico, std::string_
         if (result.count == std::numeric_limits<std::int16_t>::max()) {
             throw CountOverflow();
         }
-        result.text += "\r\n";
-        result.text += ResultLine(word, hundredths);
+        result.words.push_back({word, hundredths});
         ++result.count;
     }
     return result;

@@ -10,10 +10,20 @@
 
 namespace zorvane::nearwords {
 
+// The longest word the near-word search takes.
+inline constexpr int kMaxTypedLetters = 13;
+
 inline constexpr std::string_view kResultHeader = "Solutions:      L:  %";
 
+// One accepted word and its similarity, rounded to hundredths of a per cent.
+struct NearWord {
+    std::string word;
+    long long hundredths = 0;
+    bool operator==(const NearWord&) const = default;
+};
+
 struct NearWordResult {
-    std::string text; // the header, then CR LF and one line per accepted word
+    std::vector<NearWord> words; // in dictionary order
     std::int16_t count = 0;
 };
 
@@ -27,6 +37,9 @@ long long HundredthsOfPercent(double percent);
 
 // "WORD" padded to 15, its length, the rounded percentage ("100%" or " 83%"-like).
 std::string ResultLine(std::string_view word, long long hundredths);
+
+// The text the window shows: the header, then CR LF and one ResultLine per word.
+std::string ResultText(const NearWordResult& result);
 
 // Throws CountOverflow (NearWordFailure.h) past 32767 accepted words.
 NearWordResult NearWordSearch(const std::vector<std::string>& dico, std::string_view typed,

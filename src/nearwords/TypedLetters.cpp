@@ -1,10 +1,12 @@
 #include "nearwords/TypedLetters.h"
 
+#include "data/WordLetters.h"
+
 namespace zorvane::nearwords {
 namespace {
 
 bool IsLetter(char16_t code) {
-    return (code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z');
+    return data::IsWordLetter(code);
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 // What the word box of the near-word window accepts: letters A to Z of either case, at most
 // 13 of them, whether typed or pasted.
 
+#include "nearwords/NearWordSearch.h"
+
 #include <QString>
 
 namespace zorvane::nearwords {
-
-inline constexpr int kMaxTypedLetters = 13;
 
 // Control characters (Backspace, Enter, shortcuts) pass; every other character but the
 // letters A to Z, small or capital, is refused.

@@ -1,7 +1,7 @@
 #include "synonyms/SynonymLookup.h"
 
-#include "app/InternalError.h"
 #include "data/Cp1252Case.h"
+#include "data/InternalError.h"
 #include "data/TextHelpers.h"
 #include "synonyms/SynonymMessages.h"
 #include "synonyms/SynonymOrder.h"
@@ -81,7 +81,7 @@ PrefixListResult SynonymLookup::PrefixList(std::string_view key) const {
                 }
             }
         } catch (...) {
-            result.failure = app::CurrentFailureText(kPlacePrefixList);
+            result.failure = data::CurrentFailureText(kPlacePrefixList);
         }
     }
     result.message = PrefixCountMessage(result.headwords.size());
@@ -105,7 +105,7 @@ SynonymResult SynonymLookup::Lookup(std::string_view key, std::string_view typed
                 result.synonyms = TrierDefinitions(result.synonymsText);
             }
         } catch (...) {
-            result.failure = app::CurrentFailureText(kPlaceLookup);
+            result.failure = data::CurrentFailureText(kPlaceLookup);
         }
     }
     result.message = ResultMessage(result.synonyms.size(), typed);

@@ -1,11 +1,15 @@
 #include "anagram/AnagramSearch.h"
 
+#include "anagram/DrawScan.h"
+#include "support/AnagramOracle.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
 
 using namespace zorvane::anagram;
+using zorvane::testing::Spellable;
 
 namespace {
 
@@ -36,31 +40,6 @@ struct Searcher {
 
 Words Texts(const std::vector<std::string_view>& views) {
     return {views.begin(), views.end()};
-}
-
-// Independent oracle: the distinct words of the list that the draw's letters hold, with at
-// most one letter missing when the draw has a joker; sorted.
-Words Spellable(const Words& list, const std::string& draw, int minimum,
-                const std::string& mandatory) {
-    std::array<int, 256> have{};
-    for (const char c : draw) {
-        ++have[static_cast<unsigned char>(c)];
-    }
-    const int jokers = have['?'];
-    std::set<std::string> found;
-    for (const std::string& word : list) {
-        std::array<int, 256> need{};
-        int missing = 0;
-        for (const char c : word) {
-            missing += ++need[static_cast<unsigned char>(c)] > have[static_cast<unsigned char>(c)];
-        }
-        const int size = static_cast<int>(word.size());
-        if (missing <= jokers && size >= minimum && size <= static_cast<int>(draw.size()) &&
-            word.find(mandatory) != std::string::npos) {
-            found.insert(word);
-        }
-    }
-    return {found.begin(), found.end()};
 }
 
 // The search walked literally: every mask for every length and joker letter, the selected
@@ -157,6 +136,10 @@ TEST(ChercheAnagrammes, AgreesWithOracleAndLiteralWalkOnRandomDraws) {
     list.push_back(list[17]); // a repeat
     list = InListOrder(list);
     const Searcher search(list);
+    std::string bytes;
+    for (const std::string& word : list) {
+        bytes += word + "\r\n";
+    }
     for (int round = 0; round < 300; ++round) {
         std::string draw(2 + random() % 11, ' ');
         std::generate(draw.begin(), draw.end(), letter);
@@ -181,6 +164,12 @@ TEST(ChercheAnagrammes, AgreesWithOracleAndLiteralWalkOnRandomDraws) {
         if (draw.size() <= 9) {
             EXPECT_EQ(shown, Literal(search.index, draw, minimum, mandatory));
         }
+        EXPECT_EQ(OneShotSearch(bytes, draw, minimum, mandatory), shown);
+        // The command line's second joker: the same words as the oracle's, once each.
+        draw[0] = '?';
+        Words twoJokers = OneShotSearch(bytes, draw, minimum, mandatory);
+        std::sort(twoJokers.begin(), twoJokers.end());
+        EXPECT_EQ(twoJokers, Spellable(list, draw, minimum, mandatory)) << draw;
     }
 }
 

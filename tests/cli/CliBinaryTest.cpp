@@ -53,7 +53,8 @@ TEST(CliBinary, SearchesTheShippedData) {
     EXPECT_NE(commune.out.find("Nom minuscule: Saint-\xC3\x89tienne\n"), std::string::npos);
 
     EXPECT_EQ(RunCli("pattern 'Q??Q'").status, 1);
-    EXPECT_EQ(RunCli("anagram").status, 2);
+    EXPECT_EQ(RunCli("anagram 'A???'").status, 2);
+    EXPECT_EQ(RunCli("check MAISON > /dev/full").status, 4);
 }
 
 } // namespace

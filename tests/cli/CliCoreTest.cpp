@@ -52,10 +52,11 @@ protected:
         }
     }
 
-    Outcome Command(std::vector<std::string> args) {
+    Outcome Command(std::vector<std::string> args, const std::string& input = "") {
+        std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        const int status = cli::RunCommandLine(args, data, out, err);
+        const int status = cli::RunCommandLine(args, data, in, out, err);
         return {status, out.str(), err.str()};
     }
 };
@@ -64,18 +65,18 @@ TEST_F(CliCoreTest, UsageErrorsAreRefusedWithAFrenchReasonAndStatus2) {
     const std::vector<std::vector<std::string>> wrong{
         {},
         {"anagramme", "CHAT"},
-        {"anagram"},
         {"anagram", "CHAT", "TACHE"},
         {"anagram", "CH1T"},
-        {"anagram", "A??"},
+        {"anagram", "A???"},
         {"anagram", "ABCDEFGHIJKLM"},
         {"anagram", "CHAT", "--min", "1"},
         {"anagram", "CHAT", "--min"},
-        {"anagram", "CHAT", "--letter", "\xC3\xA9"}, // é
+        {"anagram", "CHAT", "--letter", "AB"},
         {"anagram", "CHAT", "--threshold", "90"},
         {"near", "MAISON", "--threshold", "85"},
         {"near", "MAISON", "--min=3"},
-        {"check", "CH\xC3\x82T"}, // CHÂT
+        {"check", "CH-T"},
+        {"check", "\xE2\x98\x83"}, // snowman
         {"check", "A"},
         {"pattern", "????"},
         {"pattern", "A??????????"},
@@ -91,17 +92,20 @@ TEST_F(CliCoreTest, UsageErrorsAreRefusedWithAFrenchReasonAndStatus2) {
         EXPECT_EQ(run.err.rfind("zorvane-cli : ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find("(voir zorvane-cli --help)\n"), std::string::npos) << run.err;
     }
-    EXPECT_NE(Command({"anagram", "AB??"}).err.find("un seul joker"), std::string::npos);
+    EXPECT_NE(Command({"anagram", "AB???"}).err.find("deux jokers"), std::string::npos);
     EXPECT_NE(Command({"commune", "PARIS!"}).err.find("'' ! ''"), std::string::npos);
 }
 
 TEST_F(CliCoreTest, ExitStatusSaysWhetherSomethingWasFound) {
-    const Outcome found = Command({"anagram", "tsach", "--min", "4"});
+    const Outcome found = Command({"anagram",
+                                   "TS\xC3\x80"
+                                   "CH",
+                                   "--min", "4"}); // TSÀCH
     EXPECT_EQ(found.status, cli::kFound);
     EXPECT_EQ(found.out, "CHATS\nCHAT\n");
     EXPECT_EQ(Command({"anagram", "CHAT", "--letter=z"}).status, cli::kNothingFound);
     EXPECT_EQ(Command({"anagram", "CHAT", "--letter=z"}).out, "Aucun mots trouvés.\n");
-    EXPECT_EQ(Command({"pattern", "?a?son"}).out, "MAISON\nRAISON\n");
+    EXPECT_EQ(Command({"pattern", ".a?son"}).out, "MAISON\nRAISON\n");
     EXPECT_EQ(Command({"near", "maison", "--lengths"}).out,
               "Solutions:      L:  %\nMAISON          6  100%\nMAISONS         7  92%\n");
     EXPECT_EQ(Command({"near", "ZOO"}).status, cli::kFound);
@@ -110,7 +114,26 @@ TEST_F(CliCoreTest, ExitStatusSaysWhetherSomethingWasFound) {
     EXPECT_EQ(Command({"synonyms", "zorro"}).status, cli::kNothingFound);
     const Outcome help = Command({"near", "--help"});
     EXPECT_EQ(help.status, cli::kFound);
-    EXPECT_NE(help.out.find("Usage : zorvane-cli"), std::string::npos);
+    EXPECT_NE(help.out.find("--threshold"), std::string::npos);
+    EXPECT_EQ(help.out.find("--min"), std::string::npos);
+}
+
+TEST_F(CliCoreTest, QueriesFromStandardInputOnePerLineWorstStatusWins) {
+    const Outcome run = Command({"near", "--json"}, "zoo\r\nch1t\n\nzzz\n");
+    EXPECT_EQ(run.status, cli::kUsageError);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3) << run.out;
+    EXPECT_NE(run.out.find("\"texte\":\"ch1t\",\"trouve\":false,\"message\":null,\"erreur\":"),
+              std::string::npos);
+    EXPECT_EQ(Command({"pattern"}, "?a?son\nq??q\n").status, cli::kNothingFound);
+    EXPECT_EQ(Command({"pattern"}, "").status, cli::kNothingFound);
+}
+
+TEST_F(CliCoreTest, AnAnswerThatCannotBeWrittenEndsWithStatus4) {
+    std::istringstream in;
+    std::ostream broken(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunCommandLine({"anagram", "CHAT"}, data, in, broken, err), cli::kOutputFailure);
+    EXPECT_EQ(cli::RunCommandLine({"--version"}, data, in, broken, err), cli::kOutputFailure);
 }
 
 TEST_F(CliCoreTest, DataThatCannotBeReadEndWithStatus3) {
@@ -122,8 +145,8 @@ TEST_F(CliCoreTest, DataThatCannotBeReadEndWithStatus3) {
 }
 
 TEST_F(CliCoreTest, Utf8InAndOut) {
-    const Outcome run = Command({"synonyms", "\xC3\xA9"
-                                             "cole"}); // école
+    const Outcome run = Command({"synonyms", "\xC3\x89"
+                                             "COLE"}); // ÉCOLE
     EXPECT_EQ(run.status, cli::kFound);
     EXPECT_EQ(run.out, "\xC3\x89"
                        "COLE: nom\n\nclasse\ninstitution\n");
@@ -147,8 +170,8 @@ TEST_F(CliCoreTest, JsonForScripts) {
     EXPECT_EQ(cli::JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
     EXPECT_EQ(Command({"near", "MAISON", "--lengths", "--json"}).out,
               "{\"commande\":\"near\",\"texte\":\"MAISON\",\"trouve\":true,"
-              "\"message\":\"2 solutions trouvées.\",\"mots\":[\"MAISON\",\"MAISONS\"],"
-              "\"pourcentages\":[100,92]}\n");
+              "\"message\":\"2 solutions trouvées.\",\"erreur\":null,\"nombre\":2,"
+              "\"mots\":[\"MAISON\",\"MAISONS\"],\"pourcentages\":[100.00,92.31]}\n");
     const Outcome commune = Command({"--json", "commune", "75001"});
     EXPECT_NE(commune.out.find("\"region\":\"\xC3\x8Ele-de-France\""), std::string::npos);
     EXPECT_NE(commune.out.find("\"mots\":[\"75001 PARIS 01\"]"), std::string::npos);

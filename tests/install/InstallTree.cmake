@@ -14,7 +14,7 @@ foreach(file lib/zorvane/zorvane lib/zorvane/definitions1.20.ret lib/zorvane/Lic
     endif()
 endforeach()
 
-# Run from elsewhere, through the link in bin, as a user would.
+# Run from elsewhere, through the command in bin, as a user would.
 execute_process(COMMAND "${PREFIX}/bin/zorvane-cli" anagram CHAT
                 WORKING_DIRECTORY "${PREFIX}/share"
                 RESULT_VARIABLE status OUTPUT_VARIABLE anagrams)

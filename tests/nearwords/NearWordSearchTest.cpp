@@ -2,8 +2,8 @@
 
 #include "nearwords/NearWordSearch.h"
 
-#include "app/InternalError.h"
 #include "data/Cp1252Literal.h"
+#include "data/InternalError.h"
 #include "nearwords/DictionaryWords.h"
 #include "nearwords/NearWordFailure.h"
 
@@ -45,20 +45,20 @@ TEST(HundredthsOfPercent, TwoDecimalsHalfToEven) {
 TEST(NearWordSearch, ThresholdsAndLengthsOption) {
     // MAISONS: 12/13 = 92.31; AISON: 10/11 = 90.91; RAISON: 10/12 = 83.33.
     const NearWordResult at90 = NearWordSearch(kWords, "maison", 90, true);
-    EXPECT_EQ(at90.text, Lines({"AISON           5  90%", "MAISON          6  100%",
-                                "MAISONS         7  92%"}));
+    EXPECT_EQ(ResultText(at90), Lines({"AISON           5  90%", "MAISON          6  100%",
+                                       "MAISONS         7  92%"}));
     EXPECT_EQ(at90.count, 3);
-    EXPECT_EQ(NearWordSearch(kWords, "MAISON", 80, true).text,
+    EXPECT_EQ(ResultText(NearWordSearch(kWords, "MAISON", 80, true)),
               Lines({"AISON           5  90%", "MAISON          6  100%", "MAISONS         7  92%",
                      "RAISON          6  83%"}));
     const NearWordResult sameLength = NearWordSearch(kWords, "MAISON", 70, false);
-    EXPECT_EQ(sameLength.text, Lines({"MAISON          6  100%", "RAISON          6  83%"}));
+    EXPECT_EQ(ResultText(sameLength), Lines({"MAISON          6  100%", "RAISON          6  83%"}));
     EXPECT_EQ(sameLength.count, 2);
     // Exactly 90 per cent reaches 90: nine letters of ten matched.
-    EXPECT_EQ(NearWordSearch(kWords, "ABCDXFGHIJ", 90, false).text,
+    EXPECT_EQ(ResultText(NearWordSearch(kWords, "ABCDXFGHIJ", 90, false)),
               Lines({"ABCDEFGHIJ      10 90%"}));
     const NearWordResult none = NearWordSearch(kWords, "ZZZZZZ", 70, true);
-    EXPECT_EQ(none.text, kResultHeader);
+    EXPECT_EQ(ResultText(none), kResultHeader);
     EXPECT_EQ(none.count, 0);
 }
 
@@ -89,7 +89,7 @@ TEST(NearWordSearch, MatchBoundSkipsOnlyWordsThatCannotReach) {
                     NearWordSearch(words, typed, threshold, lengthsPlusMinusOne);
                 const NearWordResult plain =
                     NearWordSearch(words, typed, threshold, lengthsPlusMinusOne, Pruning::None);
-                EXPECT_EQ(pruned.text, plain.text);
+                EXPECT_EQ(pruned.words, plain.words);
                 EXPECT_EQ(pruned.count, plain.count);
             }
         }
@@ -97,7 +97,7 @@ TEST(NearWordSearch, MatchBoundSkipsOnlyWordsThatCannotReach) {
     for (const std::string_view typed : {"RESISTA", "TARTE", "SIESTER"}) {
         const NearWordResult pruned = NearWordSearch(crowded, typed, 70, true);
         EXPECT_GT(pruned.count, 0) << typed;
-        EXPECT_EQ(pruned.text, NearWordSearch(crowded, typed, 70, true, Pruning::None).text);
+        EXPECT_EQ(pruned.words, NearWordSearch(crowded, typed, 70, true, Pruning::None).words);
     }
 }
 
@@ -109,7 +109,7 @@ TEST(NearWordSearch, CountPast32767IsAnOverflow) {
         NearWordSearch(words, "MAISON", 90, false);
         FAIL() << "no overflow";
     } catch (const CountOverflow&) {
-        EXPECT_EQ(zorvane::app::CurrentFailureText(kPlaceNearWords),
+        EXPECT_EQ(zorvane::data::CurrentFailureText(kPlaceNearWords),
                   std::string("Dépassement de capacité"_cp) + std::string(17, ' ') +
                       "\r\nErreur interne 021 - 6");
     }

@@ -2,6 +2,8 @@
 // A ready context for tool-window tests: the recording platform, start-up values as the
 // splash window sets them, and a word store and anagram index built from a few words.
 
+#include "anagram/AnagramIndex.h"
+#include "anagram/PackedIndex.h"
 #include "app/AppContext.h"
 #include "data/TextHelpers.h"
 #include "ui/fake/FakePlatform.h"

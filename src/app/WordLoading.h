@@ -6,11 +6,11 @@
 #include "data/WordStore.h"
 #include "ui/Platform.h"
 
-namespace zorvane::data {
+namespace zorvane::app {
 
 class WordLoading {
 public:
-    WordLoading(ui::Platform& platform, std::string title, WordStore& store);
+    WordLoading(ui::Platform& platform, std::string title, data::WordStore& store);
 
     // Each returns false when the program is ending because of a bad resource.
     bool Dictionary();
@@ -24,7 +24,7 @@ private:
 
     ui::Platform& platform_;
     std::string title_;
-    WordStore& store_;
+    data::WordStore& store_;
 };
 
-} // namespace zorvane::data
+} // namespace zorvane::app

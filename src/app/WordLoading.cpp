@@ -1,12 +1,12 @@
-#include "data/WordLoading.h"
+#include "app/WordLoading.h"
 
 #include "data/Cp1252Literal.h"
 #include "data/ResourceText.h"
 #include "ui/Text.h"
 
-namespace zorvane::data {
+namespace zorvane::app {
 
-WordLoading::WordLoading(ui::Platform& platform, std::string title, WordStore& store)
+WordLoading::WordLoading(ui::Platform& platform, std::string title, data::WordStore& store)
     : platform_(platform), title_(std::move(title)), store_(store) {}
 
 bool WordLoading::Fail(std::string_view type, int id, std::string_view why) {
@@ -25,7 +25,7 @@ std::optional<std::vector<std::string>> WordLoading::Lines(std::string_view type
         Fail(type, id, "est introuvable ou vide."_cp);
         return std::nullopt;
     }
-    return SplitLines(*bytes);
+    return data::SplitLines(*bytes);
 }
 
 bool WordLoading::List(std::string_view type, int id, std::vector<std::string>& list) {
@@ -38,24 +38,24 @@ bool WordLoading::List(std::string_view type, int id, std::vector<std::string>& 
 }
 
 bool WordLoading::Dictionary() {
-    return List("DICO", kIdDico, store_.ListeDico);
+    return List("DICO", data::kIdDico, store_.ListeDico);
 }
 
 bool WordLoading::AnagramList() {
-    return List("ANA", kIdAna, store_.ListeAna);
+    return List("ANA", data::kIdAna, store_.ListeAna);
 }
 
 bool WordLoading::SynonymLetter(char letter) {
-    const std::string type = SynonymResourceType(letter);
-    const int id = kIdSynonymA + (letter - 'A');
+    const std::string type = data::SynonymResourceType(letter);
+    const int id = data::kIdSynonymA + (letter - 'A');
     const auto lines = Lines(type, id);
     if (!lines) {
         return false;
     }
-    if (const auto broken = FillSynonymTable(store_.Syno(letter), *lines)) {
+    if (const auto broken = data::FillSynonymTable(store_.Syno(letter), *lines)) {
         return Fail(type, id, std::string("est endommagée : "_cp) + *broken);
     }
     return true;
 }
 
-} // namespace zorvane::data
+} // namespace zorvane::app

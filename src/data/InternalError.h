@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zorvane::app {
+namespace zorvane::data {
 
 std::string InternalErrorText(std::string_view description, std::string_view placeCode,
                               long number);
@@ -23,4 +23,4 @@ Failure CurrentFailure();
 // InternalErrorText of the failure being handled, at that place.
 std::string CurrentFailureText(std::string_view placeCode);
 
-} // namespace zorvane::app
+} // namespace zorvane::data

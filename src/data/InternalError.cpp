@@ -1,11 +1,11 @@
-#include "app/InternalError.h"
+#include "data/InternalError.h"
 
 #include "data/Cp1252Literal.h"
 
 #include <new>
 #include <stdexcept>
 
-namespace zorvane::app {
+namespace zorvane::data {
 
 std::string InternalErrorText(std::string_view description, std::string_view placeCode,
                               long number) {
@@ -34,4 +34,4 @@ std::string CurrentFailureText(std::string_view placeCode) {
     return InternalErrorText(failure.description, placeCode, failure.number);
 }
 
-} // namespace zorvane::app
+} // namespace zorvane::data

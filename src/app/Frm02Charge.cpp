@@ -1,4 +1,4 @@
-#include "data/Frm02Charge.h"
+#include "app/Frm02Charge.h"
 
 #include "ui/Logo.h"
 #include "ui/Text.h"
@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cmath>
 
-namespace zorvane::data {
+namespace zorvane::app {
 namespace {
 
 constexpr int kWidth = 7200;
@@ -46,8 +46,9 @@ QPixmap CheckMark(int side) {
 
 } // namespace
 
-Frm02Charge::Frm02Charge(ui::Platform& platform, const app::StartupValues& values, WordStore& store,
-                         anagram::AnagramIndex& index, std::function<void()> handOver)
+Frm02Charge::Frm02Charge(ui::Platform& platform, const StartupValues& values,
+                         data::WordStore& store, anagram::AnagramIndex& index,
+                         std::function<void()> handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint), platform_(platform), values_(values),
       store_(store), index_(index), loading_(platform, values.TitreAppli, store),
       handOver_(std::move(handOver)) {
@@ -212,4 +213,4 @@ void Frm02Charge::TimFinTick() {
     deleteLater();
 }
 
-} // namespace zorvane::data
+} // namespace zorvane::app

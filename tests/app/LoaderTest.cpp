@@ -12,7 +12,7 @@ class LoaderTest : public QObject {
     Q_OBJECT
 
     // Fires timers one by one until the loading screen has come, returning it.
-    static data::Frm02Charge* UntilLoadingScreen(ui::fake::FakePlatform& fake, app::Shell& shell) {
+    static app::Frm02Charge* UntilLoadingScreen(ui::fake::FakePlatform& fake, app::Shell& shell) {
         while (shell.LoadingScreen() == nullptr && fake.timers.FireNext()) {
         }
         return shell.LoadingScreen();
@@ -25,7 +25,7 @@ private slots:
             testing::AddWordResources(fake.resources);
             app::Shell shell(fake.platform);
             QVERIFY(shell.Start());
-            data::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
+            app::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
             QVERIFY(charge != nullptr);
             QCOMPARE(charge->LblMotDef->text(),
                      QStringLiteral("510000 mots de 2 à 15 lettres - 85100 définitions"));
@@ -78,7 +78,7 @@ private slots:
         testing::AddWordResources(fake.resources);
         app::Shell shell(fake.platform);
         QVERIFY(shell.Start());
-        data::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
+        app::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
         while (!fake.timers.IsArmed(QStringLiteral("TimTempo"))) {
             QVERIFY(fake.timers.FireNext());
         }
@@ -115,7 +115,7 @@ private slots:
         testing::AddWordResources(fake.resources);
         app::Shell shell(fake.platform);
         QVERIFY(shell.Start());
-        data::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
+        app::Frm02Charge* charge = UntilLoadingScreen(fake, shell);
         fake.timers.FireNext();
         charge->Foc->click();
         QVERIFY(fake.end.ended);

@@ -4,7 +4,7 @@
 
 #include "anagram/AnagramIndex.h"
 #include "app/StartupValues.h"
-#include "data/WordLoading.h"
+#include "app/WordLoading.h"
 #include "ui/Platform.h"
 
 #include <QLabel>
@@ -14,12 +14,12 @@
 #include <functional>
 #include <random>
 
-namespace zorvane::data {
+namespace zorvane::app {
 
 class Frm02Charge final : public QWidget {
     Q_OBJECT
 public:
-    Frm02Charge(ui::Platform& platform, const app::StartupValues& values, WordStore& store,
+    Frm02Charge(ui::Platform& platform, const StartupValues& values, data::WordStore& store,
                 anagram::AnagramIndex& index, std::function<void()> handOver);
 
     void Load();
@@ -44,8 +44,8 @@ private:
     void TimFinTick();
 
     ui::Platform& platform_;
-    const app::StartupValues& values_;
-    WordStore& store_;
+    const StartupValues& values_;
+    data::WordStore& store_;
     anagram::AnagramIndex& index_;
     WordLoading loading_;
     std::function<void()> handOver_;
@@ -59,4 +59,4 @@ private:
     std::unique_ptr<ui::Timer> TimFin;
 };
 
-} // namespace zorvane::data
+} // namespace zorvane::app

@@ -1,0 +1,45 @@
+"""Every JSON answer of zorvane-cli, for every command, found or not, refused or not, read
+from the command line or from standard input, against docs/zorvane-cli.schema.json.
+
+Usage: json_schema_check.py ZORVANE_CLI SCHEMA"""
+import json
+import subprocess
+import sys
+
+import jsonschema
+
+QUERIES = {
+    "check": ["maison", "éléphant", "ZZZZ", "a", "CŒUR"],
+    "scrabble": ["maison", "hoc", "ZZZZ", "é"],
+    "anagram": ["CHAT", "ESARTINL??", "QQQQ", "A???"],
+    "pattern": ["A..E.", "Q??Q", "????"],
+    "synonyms": ["ÉLÉGANT", "coeur", "zzzz", "x"],
+    "near": ["maison", "zzzzzz", "a1"],
+    "commune": ["75001", "Saint-Étienne", "99999", "Paris!"],
+}
+
+
+def answers(args, stdin=""):
+    run = subprocess.run([sys.argv[1], *args], input=stdin.encode(), capture_output=True)
+    lines = run.stdout.decode().splitlines()
+    assert lines, f"{args}: no answer"
+    return [json.loads(line) for line in lines]
+
+
+def main():
+    with open(sys.argv[2], encoding="utf-8") as f:
+        validator = jsonschema.Draft202012Validator(json.load(f))
+    checked = []
+    for command, queries in QUERIES.items():
+        for query in queries:
+            checked += answers(["--json", command, query])
+        batch = answers([command, "--json"], "\n".join(queries) + "\n")
+        assert [a["texte"] for a in batch] == queries, batch
+        checked += batch
+    checked += answers(["--json", "nothing"]) + answers(["--json", "near", "x", "--threshold=1"])
+    for answer in checked:
+        validator.validate(answer)
+    print(f"{len(checked)} answers valid")
+
+
+main()
