@@ -99,7 +99,7 @@ void BM_DifflibSearch(benchmark::State& state, const char* mode) {
         std::ifstream in(result, std::ios::binary);
         const std::string text{std::istreambuf_iterator<char>(in),
                                std::istreambuf_iterator<char>()};
-        if (text != Search(typed, Pruning::MatchBound).text) {
+        if (text != ResultText(Search(typed, Pruning::MatchBound))) {
             state.SkipWithError("difflib found other words");
             return;
         }

@@ -1,6 +1,7 @@
 // A keystroke in the synonyms window as the user feels it: the key, the prefix list and
 // the refill of the list box, over the shipped synonym tables.
 
+#include "anagram/PackedIndex.h"
 #include "support/ShippedData.h"
 #include "synonyms/Frm12Syno.h"
 #include "ui/fake/FakePlatform.h"
