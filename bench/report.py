@@ -96,6 +96,10 @@ def main():
             lines.append(row("plain scan, " + draw, plain, "", ""))
     section("Anagram search (minimum length 2)", head + " index vs plain |", lines)
 
+    lines = [row(n.replace("BM_ResultsPainted/", "results painted, "), runs[n],
+                 "≤ 100 ms" if "?" in n else "") for n in find(runs, "BM_ResultsPainted/")]
+    section("Anagram window: from the end of the 500 ms wait to painted results", head, lines)
+
     lines = []
     for name in find(runs, "Search/"):
         case = name.split("/", 1)[1]

@@ -37,6 +37,8 @@ set(CPACK_PACKAGE_CONTACT "Zorvane <contact@zorvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Assistant for French letter games and French communes")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own buttons and dialogs read French from its translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

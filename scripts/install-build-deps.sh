@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     g++ cmake ninja-build
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     clang libclang-rt-14-dev

@@ -64,7 +64,11 @@ private slots:
         }
         QCOMPARE(mdi->Area->background().color(), QColor(Qt::white));
         QCOMPARE(mdi->PicCmd->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(mdi->size(), ui::TwipsSize(15660, 11595, mdi.get()));
+        // The test screen is smaller than the window's 15660 x 11595 twips: it fills the screen.
+        const QSize screen = mdi->screen()->availableSize();
+        QVERIFY(mdi->isMaximized() && mdi->width() <= screen.width() &&
+                mdi->height() <= screen.height());
+        QVERIFY(mdi->width() < ui::TwipsToPixels(15660, mdi.get()));
         QVERIFY(fake.timers.IsArmed(QStringLiteral("TimDem")));
         fake.timers.Advance(100);
         QVERIFY(!fake.timers.IsArmed(QStringLiteral("TimDem")));
@@ -94,6 +98,15 @@ private slots:
         QCOMPARE(dico->parentWidget()->pos(), before);
         QCOMPARE(mdi->Area->activeSubWindow(), dico->parentWidget());
         QCOMPARE(mdi->PosCascade(), std::int16_t{1200});
+        // Minimised, it comes back to its place and to the front.
+        auto* child = qobject_cast<QMdiSubWindow*>(dico->parentWidget());
+        mdi->Area->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(mdi->ToolForm(Tool::Ana)->parentWidget()));
+        child->showMinimized();
+        mdi->ToolButtonOf[Tool::Dico]->click();
+        QVERIFY(!child->isMinimized() && dico->isVisible());
+        QCOMPARE(child->pos(), before);
+        QCOMPARE(mdi->Area->activeSubWindow(), child);
         // Closed and opened again: a new load, at the next place.
         dico->parentWidget()->close();
         QTRY_VERIFY(mdi->ToolForm(Tool::Dico) == nullptr);

@@ -1,0 +1,57 @@
+// The anagram window's answer as the user sees it: from the end of the 500 ms wait (the
+// TimCherche tick) to the painted results: search, lists, counts, report and the repaint of
+// the window, over the shipped data (offscreen, fake platform).
+
+#include "anagram/Frm11Ana.h"
+#include "support/ShippedData.h"
+#include "ui/fake/FakePlatform.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace zorvane;
+
+void BM_ResultsPainted(benchmark::State& state, const char* draw) {
+    ui::fake::FakePlatform fake;
+    app::StartupValues values;
+    data::WordStore store;
+    anagram::AnagramIndex index;
+    bench::LoadAll(bench::ShippedResources(), store, index);
+    anagram::SharedPackedIndex packedIndex;
+    app::AppContext context{fake.platform, values, store, index, packedIndex};
+    anagram::Frm11Ana form(context);
+    form.show();
+    fake.timers.Advance(100); // TimLoad
+    form.TxtCh->setText(QString::fromLatin1(draw));
+    const auto search = [&] {
+        fake.boxes.answers = {ui::kAnswerYes}; // the long-draw question, when asked
+        form.CmdCh->click();
+        form.repaint(); // the waiting state, painted before the wait ends
+    };
+    search();
+    fake.timers.FireNext(); // the first search lays the index out: not part of the figure
+    for (auto _ : state) {
+        state.PauseTiming();
+        search();
+        state.ResumeTiming();
+        fake.timers.FireNext();
+        form.repaint();
+    }
+    state.counters["words"] = static_cast<double>(form.LstAnaWords->Words().size());
+}
+BENCHMARK_CAPTURE(BM_ResultsPainted, ESARTINLUOC?, "ESARTINLUOC?")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResultsPainted, ESARTINLUOCD, "ESARTINLUOCD")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResultsPainted, ESARTI?, "ESARTI?")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
