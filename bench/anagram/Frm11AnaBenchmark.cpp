@@ -3,25 +3,16 @@
 // the window, over the shipped data (offscreen, fake platform).
 
 #include "anagram/Frm11Ana.h"
-#include "support/ShippedData.h"
-#include "ui/fake/FakePlatform.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "support/WindowBench.h"
 
 namespace {
 
 using namespace zorvane;
 
 void BM_ResultsPainted(benchmark::State& state, const char* draw) {
-    ui::fake::FakePlatform fake;
-    app::StartupValues values;
-    data::WordStore store;
-    anagram::AnagramIndex index;
-    bench::LoadAll(bench::ShippedResources(), store, index);
-    anagram::SharedPackedIndex packedIndex;
-    app::AppContext context{fake.platform, values, store, index, packedIndex};
-    anagram::Frm11Ana form(context);
+    bench::ShippedContext shipped;
+    ui::fake::FakePlatform& fake = shipped.fake;
+    anagram::Frm11Ana form(shipped.context);
     form.show();
     fake.timers.Advance(100); // TimLoad
     form.TxtCh->setText(QString::fromLatin1(draw));
@@ -48,10 +39,5 @@ BENCHMARK_CAPTURE(BM_ResultsPainted, ESARTI?, "ESARTI?")->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zorvane::bench::RunOffscreen(argc, argv);
 }
