@@ -3,6 +3,7 @@
 #include "app/EnvoyerMail.h"
 #include "app/Frm21About.h"
 #include "app/FrmMail.h"
+#include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "ui/Twips.h"
 
@@ -162,6 +163,9 @@ private slots:
         about->show();
         QCOMPARE(about->Lbl[4]->text(),
                  QStringLiteral("de  l ' Académie - Zone des vacances scolaires"));
+        for (QLabel* line : about->Lbl) {
+            QVERIFY2(testing::ShowsWholeText(line), qPrintable(line->text()));
+        }
         QCOMPARE(about->pos(), main.mapToGlobal(QPoint((main.width() - about->width()) / 2,
                                                        (main.height() - about->height()) / 4)));
         QVERIFY(!communes->isEnabled());
