@@ -15,6 +15,7 @@ class MainWindowTest : public QObject {
     ui::fake::FakePlatform fake;
     app::StartupValues values;
     int loads = 0;
+    QSize toolSize{300, 200};
 
     std::unique_ptr<app::MDI> MakeMainWindow() {
         values.CouleurFenetre = "&HFFFFFF";
@@ -23,7 +24,7 @@ class MainWindowTest : public QObject {
             ++loads;
             auto* form = new QWidget;
             form->setWindowTitle(QStringLiteral("Outil"));
-            form->setFixedSize(300, 200);
+            form->setFixedSize(toolSize);
             return form;
         });
         mdi->Load();
@@ -85,6 +86,18 @@ private slots:
         }
         QCOMPARE(places, QList<int>({600, 1200, 1800, 2400, 3000, 3600, 600, 1200}));
         QCOMPARE(loads, 8);
+    }
+
+    // Windows too big for their cascade place move back up and left into the client area.
+    void bigWindowsStayInTheClientArea() {
+        toolSize = QSize(700, 560);
+        auto mdi = MakeMainWindow();
+        for (const Tool tool : {Tool::Dico, Tool::Scrabble, Tool::Ana}) {
+            mdi->OpenTool(tool);
+            const QRect placed = mdi->ToolForm(tool)->parentWidget()->geometry();
+            QVERIFY(mdi->Area->viewport()->rect().contains(placed));
+        }
+        toolSize = QSize(300, 200);
     }
 
     void secondClickBringsToFrontWithoutMovingOrLoading() {
