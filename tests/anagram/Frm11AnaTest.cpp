@@ -163,6 +163,7 @@ private slots:
 
     // Every list, scroll bar shown, leaves room for its longest words and their margins.
     void listsHoldTheirLongestWords() {
+        form.reset(); // its timers belong to the context replaced here
         test = std::make_unique<testing::TestContext>(
             std::vector<std::string>{"WW", "WWW", "WWWW", "WWWWW", "WWWWWW", "WWWWWWW", "WWWWWWWW",
                                      "WWWWWWWWW", "WWWWWWWWWW", "WWWWWWWWWWW", "WWWWWWWWWWWW"});
