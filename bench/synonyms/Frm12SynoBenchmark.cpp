@@ -1,27 +1,16 @@
 // A keystroke in the synonyms window as the user feels it: the key, the prefix list and
 // the refill of the list box, over the shipped synonym tables.
 
-#include "anagram/PackedIndex.h"
-#include "support/ShippedData.h"
+#include "support/WindowBench.h"
 #include "synonyms/Frm12Syno.h"
-#include "ui/fake/FakePlatform.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace zorvane;
 
 void BM_WindowKeystroke(benchmark::State& state, const char* typed) {
-    ui::fake::FakePlatform fake;
-    app::StartupValues values;
-    data::WordStore store;
-    anagram::AnagramIndex index;
-    bench::LoadAll(bench::ShippedResources(), store, index);
-    anagram::SharedPackedIndex packedIndex;
-    app::AppContext context{fake.platform, values, store, index, packedIndex};
-    synonyms::Frm12Syno form(context);
+    bench::ShippedContext shipped;
+    synonyms::Frm12Syno form(shipped.context);
     form.show();
     const QString text = QString::fromUtf8(typed);
     const QString other = QStringLiteral("zz");
@@ -43,10 +32,5 @@ BENCHMARK_CAPTURE(BM_WindowKeystroke, co, "co")->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return zorvane::bench::RunOffscreen(argc, argv);
 }

@@ -8,9 +8,12 @@
 #include "ui/ToolIcons.h"
 #include "ui/Twips.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QStringList>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace zorvane::anagram {
@@ -20,7 +23,7 @@ const QColor kWhite(255, 255, 255);
 const QColor kSearchingGrey(192, 192, 192);
 const QColor kEmptyGrey(224, 224, 224);
 
-constexpr int kWidth = 13800;
+constexpr int kWidth = 13800; // at least; the lists may need more
 constexpr int kHeight = 8160;
 constexpr int kListsTop = 1740;
 constexpr int kListsHeight = 5700;
@@ -30,9 +33,16 @@ constexpr int kTimChercheMs = 500;
 constexpr int kMaxDrawOnScreen = static_cast<int>(kMaxDraw); // the search's own limit
 constexpr int kLongDraw = 11; // beyond it, a draw with a joker needs a confirmation
 
-// Longer words need wider lists.
-constexpr int ListWidth(int length) {
-    return 400 + 90 * length;
+// The width a list needs for its longest words (in the fixed-pitch font every word of a
+// length is equally wide), the item margins, its frame and its scroll bar.
+int ListWidth(const QListView* list, int length) {
+    const QStyle* style = list->style();
+    const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    // The view lays text out in fractions of a pixel: round the word's width up.
+    const qreal word =
+        QFontMetricsF(list->font()).horizontalAdvance(QString(length, QLatin1Char('W')));
+    return static_cast<int>(std::ceil(word)) + 2 * textMargin + scrollBar + 2 * list->frameWidth();
 }
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
@@ -82,7 +92,8 @@ Frm11Ana::Frm11Ana(app::AppContext& context)
       CmdCh(new QPushButton(QStringLiteral(" Rechercher"), this)),
       FraOptions(new QGroupBox(QStringLiteral("Options de recherche"), this)),
       Cbo1(new QComboBox(FraOptions)), Text5(new QLineEdit(FraOptions)),
-      LstAna(new QListWidget(this)), LblInfo(MakeLabel(this, QString(), QStringLiteral("LblInfo"))),
+      LstAnaWords(new ui::WordListModel(this)),
+      LblInfo(MakeLabel(this, QString(), QStringLiteral("LblInfo"))),
       LblT1(MakeLabel(this, QString(), QStringLiteral("LblT1"))),
       LblT2(MakeLabel(this, QString(), QStringLiteral("LblT2"))),
       LblRes(MakeLabel(this, QString(), QStringLiteral("LblRes"))),
@@ -93,7 +104,6 @@ Frm11Ana::Frm11Ana(app::AppContext& context)
       TimCherche(context.platform.timers.Create(QStringLiteral("TimCherche"))), context_(context) {
     setObjectName(QStringLiteral("Frm11Ana"));
     setWindowTitle(QStringLiteral("Anagrammes-Tous les mots possibles"));
-    setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
     setAutoFillBackground(true);
     FraOptions->setObjectName(QStringLiteral("FraOptions"));
     FraOptions->setAutoFillBackground(true);
@@ -139,6 +149,11 @@ void Frm11Ana::BuildDrawRow() {
     connect(CmdCh, &QPushButton::clicked, this, &Frm11Ana::CmdChClick);
 
     Place(LblInfo, 240, 900, 5700, 360);
+    // The window is disabled while it searches; its status line must still read clearly.
+    QPalette status = LblInfo->palette();
+    status.setColor(QPalette::Disabled, QPalette::WindowText,
+                    status.color(QPalette::Active, QPalette::WindowText));
+    LblInfo->setPalette(status);
 }
 
 void Frm11Ana::BuildOptions() {
@@ -171,27 +186,53 @@ void Frm11Ana::BuildOptions() {
     Place(Lbl[0], 5280, 480, 2100, 300);
 }
 
+QListView* Frm11Ana::MakeList(const QString& name, ui::WordListModel* words) {
+    auto* list = new QListView(this);
+    list->setObjectName(name);
+    list->setModel(words);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Always there, so the width kept for it never goes to the words.
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont fixedPitch(QStringLiteral("DejaVu Sans Mono"));
+    fixedPitch.setStyleHint(QFont::Monospace);
+    fixedPitch.setPointSize(9);
+    list->setFont(fixedPitch);
+    return list;
+}
+
 void Frm11Ana::BuildLists() {
     SetBackground(LblA11, QPalette::Window, kEmptyGrey);
     LblA11->setAutoFillBackground(true);
-    Place(LblA11, 120, kListsTop - 360, kWidth - 240, 330);
-    int left = 120;
+    const int top = ui::TwipsToPixels(kListsTop, this);
+    const int height = ui::TwipsToPixels(kListsHeight, this);
+    const int gap = ui::TwipsToPixels(kListGap, this);
+    int left = ui::TwipsToPixels(120, this);
     for (int length = kFirstLength; length <= kLastLength; ++length) {
-        const int width = ListWidth(length);
+        LstWords[length] = new ui::WordListModel(this);
+        Lst[length] = MakeList(QStringLiteral("Lst(%1)").arg(length), LstWords[length]);
+        const int width = ListWidth(Lst[length], length);
+        Lst[length]->setGeometry(left, top, width, height);
+        SetListBackground(length, kEmptyGrey);
         Nl[length] = MakeLabel(this, QString::number(length), QStringLiteral("Nl(%1)").arg(length));
         Nl[length]->setAlignment(Qt::AlignCenter);
-        Place(Nl[length], left, kListsTop - 330, width, 270);
-        Lst[length] = new QListWidget(this);
-        Lst[length]->setObjectName(QStringLiteral("Lst(%1)").arg(length));
-        Place(Lst[length], left, kListsTop, width, kListsHeight);
-        SetListBackground(length, kEmptyGrey);
+        Nl[length]->setGeometry(left, top - ui::TwipsToPixels(330, this), width,
+                                ui::TwipsToPixels(270, this));
         NR[length] = MakeLabel(this, QString(), QStringLiteral("NR(%1)").arg(length));
         NR[length]->setAlignment(Qt::AlignCenter);
-        Place(NR[length], left, kListsTop + kListsHeight + 60, width, 300);
-        left += width + kListGap;
+        NR[length]->setGeometry(left, top + height + ui::TwipsToPixels(60, this), width,
+                                ui::TwipsToPixels(300, this));
+        left += width + gap;
     }
-    LstAna->setObjectName(QStringLiteral("LstAna"));
-    Place(LstAna, left + kListGap, kListsTop, kWidth - 120 - left - kListGap, kListsHeight);
+    LstAna = MakeList(QStringLiteral("LstAna"), LstAnaWords);
+    const int combinedWidth = ListWidth(LstAna, kLastLength);
+    LstAna->setGeometry(left + gap, top, combinedWidth, height);
+    const int width = std::max(ui::TwipsToPixels(kWidth, this),
+                               left + 2 * gap + combinedWidth + ui::TwipsToPixels(120, this));
+    setFixedSize(width, ui::TwipsToPixels(kHeight, this));
+    LblA11->setGeometry(ui::TwipsToPixels(120, this), top - ui::TwipsToPixels(360, this),
+                        width - ui::TwipsToPixels(240, this), ui::TwipsToPixels(330, this));
 }
 
 void Frm11Ana::TimLoadTick() {
@@ -266,7 +307,7 @@ void Frm11Ana::CmdChClick() {
                    "lettres avec un joker, la recherche risque d'être",
                    "fortement  ralentie, elle  peut  éventuellement",
                    "entraîner un blocage du programme.", "", "Voulez-vous quand même continuer ?"}),
-            ui::Buttons::YesNo, ui::Icon::Exclamation);
+            ui::Buttons::YesNoDefaultNo, ui::Icon::Exclamation);
         if (answer == ui::kAnswerNo) {
             LblInfo->clear();
             TxtCh->setFocus();
@@ -279,10 +320,10 @@ void Frm11Ana::CmdChClick() {
     setEnabled(false);
     LblT1->setText(HourText(Clock()));
     for (int length = kFirstLength; length <= kLastLength; ++length) {
-        Lst[length]->clear();
+        LstWords[length]->SetWords({});
         SetListBackground(length, kWhite);
     }
-    LstAna->clear();
+    LstAnaWords->SetWords({});
     TimCherche->Start(kTimChercheMs);
 }
 
@@ -310,33 +351,26 @@ void Frm11Ana::TimChercheTick() {
     ShowResults(result);
     LblT2->setText(HourText(Clock()));
     LblRes->setText(ui::ToQt(DureeRecherche(ui::FromQt(LblT1->text()), ui::FromQt(LblT2->text()))));
-    LblInfo->setText(ui::ToQt(
-        TexteRapport(static_cast<std::size_t>(LstAna->count()), ui::FromQt(LblRes->text()))));
+    LblInfo->setText(
+        ui::ToQt(TexteRapport(LstAnaWords->Words().size(), ui::FromQt(LblRes->text()))));
     for (int length = kFirstLength; length <= kLastLength; ++length) {
-        if (Lst[length]->count() == 0) {
+        const std::size_t count = LstWords[length]->Words().size();
+        if (count == 0) {
             SetListBackground(length, kEmptyGrey);
         }
-        NR[length]->setText(QString::number(Lst[length]->count()));
+        NR[length]->setText(QString::number(count));
     }
     LeaveSearching();
 }
 
 void Frm11Ana::ShowResults(const AnagramResult& result) {
-    QStringList found;
-    found.reserve(static_cast<qsizetype>(result.combined.size()));
-    for (const std::string_view word : result.combined) {
-        found << ui::ToQt(word);
-    }
-    LstAna->addItems(found);
+    LstAnaWords->SetWords({result.combined.begin(), result.combined.end()});
     for (int length = kFirstLength; length <= kLastLength; ++length) {
         // Each length list keeps its words in alphabetical order.
-        std::vector<std::string_view> words = result.byLength[length];
+        std::vector<std::string> words(result.byLength[length].begin(),
+                                       result.byLength[length].end());
         std::sort(words.begin(), words.end());
-        QStringList texts;
-        for (const std::string_view word : words) {
-            texts << ui::ToQt(word);
-        }
-        Lst[length]->addItems(texts);
+        LstWords[length]->SetWords(std::move(words));
     }
 }
 
@@ -367,7 +401,7 @@ void Frm11Ana::LeaveSearching() {
 int Frm11Ana::Ask(const QString& text, ui::Buttons buttons, ui::Icon icon) {
     const int answer =
         context_.platform.boxes.Show(text, ui::ToQt(context_.values.TitreAppli), buttons, icon);
-    if (buttons == ui::Buttons::YesNo) {
+    if (buttons != ui::Buttons::Ok) {
         context_.values.Reponse = static_cast<std::int16_t>(answer);
     }
     return answer;

@@ -5,12 +5,13 @@
 
 #include "app/AppContext.h"
 #include "ui/CheckImage.h"
+#include "ui/WordListModel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTime>
 #include <QWidget>
@@ -39,11 +40,14 @@ public:
     std::array<QLabel*, 3> Lbl{}; // (0) joker, (1) mandatory letter, (2) minimum
     QComboBox* Cbo1;
     QLineEdit* Text5;
-    std::array<ui::CheckImage*, 2> ImgCochA{};       // (0) empty box, (1) check mark over it
-    std::array<QListWidget*, kLastLength + 1> Lst{}; // (2) ... (12)
+    std::array<ui::CheckImage*, 2> ImgCochA{}; // (0) empty box, (1) check mark over it
+    // Views over models: a search of tens of thousands of words shows at once.
+    std::array<QListView*, kLastLength + 1> Lst{}; // (2) ... (12)
+    std::array<ui::WordListModel*, kLastLength + 1> LstWords{};
     std::array<QLabel*, kLastLength + 1> Nl{};
     std::array<QLabel*, kLastLength + 1> NR{};
-    QListWidget* LstAna;
+    QListView* LstAna;
+    ui::WordListModel* LstAnaWords;
     QLabel* LblInfo;
     QLabel* LblT1;
     QLabel* LblT2;
@@ -64,6 +68,7 @@ private:
     void BuildDrawRow();
     void BuildOptions();
     void BuildLists();
+    QListView* MakeList(const QString& name, ui::WordListModel* words);
 
     void TimLoadTick();
     void TxtChChange();

@@ -1,6 +1,8 @@
 #include "app/Frm01Boot.h"
 
+#include "app/ColourSettings.h"
 #include "app/SavedColours.h"
+#include "app/SettingsMessages.h"
 #include "ui/Logo.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
@@ -71,12 +73,9 @@ void Frm01Boot::TimRegTick() {
     values_.VersionAppli = ui::FromQt(LblVersion->text());
     TimReg->Stop();
     if (!ReadSavedColours(platform_.settings, values_)) {
-        platform_.boxes.Show(
-            QStringLiteral("Les réglages ne peuvent pas être enregistrés : le fichier de "
-                           "configuration ne peut pas être écrit (dossier non accessible en "
-                           "écriture, disque plein...).\r\nLe programme utilise les couleurs "
-                           "par défaut."),
-            ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
+        platform_.boxes.Show(SettingsNotSavedMessage(platform_.settings.FaultOf(kSettingsApp),
+                                                     SettingsMoment::Startup),
+                             ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
     TimFin->Start(100);
 }

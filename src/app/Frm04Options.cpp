@@ -2,6 +2,7 @@
 
 #include "app/ColourSettings.h"
 #include "app/SavedColours.h"
+#include "app/SettingsMessages.h"
 #include "app/ToolForm.h"
 #include "ui/Colours.h"
 #include "ui/Text.h"
@@ -98,11 +99,8 @@ void Frm04Options::Save() {
     changed_ = false;
     if (!SaveColours(context_.platform.settings, context_.values)) {
         context_.platform.boxes.Show(
-            QStringLiteral("Les options n'ont pas pu être enregistrées : le fichier de "
-                           "configuration ne peut pas être écrit (dossier non accessible en "
-                           "écriture, disque plein...).\r\nLes couleurs enregistrées "
-                           "auparavant sont conservées ; les couleurs choisies restent en place "
-                           "jusqu'à la fermeture du programme."),
+            SettingsNotSavedMessage(context_.platform.settings.FaultOf(kSettingsApp),
+                                    SettingsMoment::Options),
             ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
 }

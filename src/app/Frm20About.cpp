@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace zorvane::app {
 namespace {
@@ -89,6 +90,11 @@ Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<v
     connect(Foc, &QPushButton::clicked, this, &QWidget::close);
     for (QPushButton* button : {CmdSite, CmdContact, CmdFerme}) {
         button->setAutoDefault(false); // Enter belongs to Foc: it closes the window
+    }
+    // Enter closes the window wherever the focus is, the conditions' text box included.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, Foc,
+                &QPushButton::click);
     }
     Foc->setFocus();
 }

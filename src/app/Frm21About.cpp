@@ -70,6 +70,9 @@ Frm21About::Frm21About(AppContext& context, QWidget* owner)
     PlaceOverMainWindow();
     if (owner_) {
         owner_->setEnabled(false);
+        // The communes window closed by its frame takes its about window along: a new
+        // communes window would otherwise open a second one.
+        connect(owner, &QObject::destroyed, this, &QWidget::close);
     }
 }
 

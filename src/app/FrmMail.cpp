@@ -56,8 +56,8 @@ QPixmap ErrorMark(int side) {
 
 } // namespace
 
-FrmMail::FrmMail(AppContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Window), context_(context) {
+FrmMail::FrmMail(AppContext& context, QWidget* owner, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::ToQt(context_.values.TitreAppli));
     setFixedSize(ui::TwipsSize(kPic2Width - 30, kButtonsTop + kButtonsHeight + 180, this));
@@ -180,8 +180,17 @@ void FrmMail::CmdMailClick() {
     // The message box holds its lines with LF; the mail body wants CR LF.
     const std::string message =
         ui::FromQt(TxtRem->toPlainText().replace('\n', QStringLiteral("\r\n")));
-    EnvoyerMail(context_.platform.links, ui::FromQt(TxtAdresse->text()), ui::FromQt(TxtObj->text()),
-                MailBody(ui::FromQt(TxtNom->text()), ui::FromQt(TxtPre->text()), message), "", "");
+    const std::string address = ui::FromQt(TxtAdresse->text());
+    const MailHandOver sent = EnvoyerMail(
+        context_.platform.links, address, ui::FromQt(TxtObj->text()),
+        MailBody(ui::FromQt(TxtNom->text()), ui::FromQt(TxtPre->text()), message), "", "");
+    if (sent != MailHandOver::Done) {
+        // The form stays open with everything typed: nothing is lost without a word.
+        context_.platform.boxes.Show(ui::ToQt(HandOverFailureMessage(sent, address)),
+                                     ui::ToQt(context_.values.TitreAppli), ui::Buttons::Ok,
+                                     ui::Icon::Exclamation);
+        return;
+    }
     TimEnd->Start(3000);
 }
 

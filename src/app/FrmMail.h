@@ -18,8 +18,9 @@ namespace zorvane::app {
 class FrmMail final : public QWidget {
     Q_OBJECT
 public:
-    // owner (the main about window) places the form; it is shown by TimDeb, not by the caller.
-    explicit FrmMail(AppContext& context, QWidget* owner = nullptr);
+    // owner (the main about window) places the form; parent (the main window) holds it, so
+    // that it outlives the about window with what the user typed. It is shown by TimDeb.
+    explicit FrmMail(AppContext& context, QWidget* owner = nullptr, QWidget* parent = nullptr);
 
     // The required fields in the order they are checked, and their marks.
     enum Field { Nom, Pre, Obj, Rem };

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zorvane::app {
 namespace {
@@ -98,11 +99,13 @@ void MDI::BuildToolBar() {
             row->addStretch(1);
         }
         QToolButton* button = MakeButton(PicCmd, entry.name, entry.toolTip, IconOf(entry.tool));
+        button->setShortcut(entry.shortcut);
         connect(button, &QToolButton::clicked, this, [this, tool = entry.tool] { OpenTool(tool); });
         ToolButtonOf[entry.tool] = button;
         row->addWidget(button);
     }
     CmdQ = MakeButton(PicCmd, "CmdQ", QStringLiteral("Quitter le programme"), ui::ToolIcon::Quit);
+    CmdQ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(CmdQ, &QToolButton::clicked, this, &MDI::CmdQClick);
     row->addWidget(CmdQ);
 
@@ -121,6 +124,12 @@ void MDI::Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        // The size is the outer one, frame included: on a smaller screen (1366 x 768) the
+        // window takes the whole available area instead of running off it.
+        if (width() > area.width() || height() > area.height()) {
+            setGeometry(area); // where no window manager maximises it
+            setWindowState(Qt::WindowMaximized);
+        }
     }
     Foc->move(ui::TwipsToPixels(kFocLeft, this), 0);
     TimDem->Start(100);
@@ -135,9 +144,15 @@ void MDI::ApplyColours() {
 
 void MDI::OpenTool(Tool tool) {
     QPointer<QWidget>& form = forms_[tool];
-    if (form != nullptr && form->isVisible()) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) {
+    auto* sub = form != nullptr ? qobject_cast<QMdiSubWindow*>(form->parentWidget()) : nullptr;
+    // A minimised child window is still visible, as its title bar; its form is not.
+    if (form != nullptr && (sub != nullptr ? sub->isVisible() : form->isVisible())) {
+        if (sub != nullptr) {
+            if (sub->isMinimized()) {
+                sub->showNormal();
+            }
             Area->setActiveSubWindow(sub);
+            sub->raise();
         } else {
             form->raise();
             form->activateWindow();
@@ -154,20 +169,28 @@ void MDI::OpenTool(Tool tool) {
             form->show();
             return;
         }
-        QMdiSubWindow* sub = Area->addSubWindow(
-            form, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        sub = Area->addSubWindow(form, Qt::SubWindow | Qt::WindowTitleHint |
+                                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                           Qt::WindowCloseButtonHint);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(form->windowTitle());
         sub->setWindowIcon(ui::DrawToolIcon(IconOf(tool)));
         sub->adjustSize();
         posCascade_ = PasCascade(posCascade_);
-        const int place = ui::TwipsToPixels(posCascade_, this);
-        sub->move(place, place);
+        sub->move(CascadePlace(sub->size()));
     }
     form->parentWidget()->show();
     form->show();
     Area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+}
+
+// The cascade place, moved back up and left as far as needed for the whole window to lie
+// in the client area (never past its top-left corner).
+QPoint MDI::CascadePlace(const QSize& window) const {
+    const int place = ui::TwipsToPixels(posCascade_, this);
+    const QSize room = Area->viewport()->size() - window;
+    return {std::max(0, std::min(place, room.width())),
+            std::max(0, std::min(place, room.height()))};
 }
 
 QWidget* MDI::ToolForm(Tool tool) const {

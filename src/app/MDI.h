@@ -47,6 +47,7 @@ protected:
 
 private:
     void BuildToolBar();
+    QPoint CascadePlace(const QSize& window) const;
     bool AskQuit();
     void CmdQClick();
 

@@ -43,7 +43,7 @@ void Shell::ShowContactForm(QWidget* owner) {
         mail_->activateWindow();
         return;
     }
-    mail_ = new FrmMail(context_, owner);
+    mail_ = new FrmMail(context_, owner, mdi_);
 }
 
 QWidget* Shell::MakeTool(Tool tool) {

@@ -151,7 +151,7 @@ void Frm10Dico::TimChercheTick() {
     const WordCheckResult result = RunCheck();
     SetTextColour(TxtCtrl, Qt::black);
     ShowResult(result);
-    EndCheck(result);
+    EndCheck();
 }
 
 void Frm10Dico::ShowResult(const WordCheckResult& result) {

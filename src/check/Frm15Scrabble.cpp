@@ -44,7 +44,7 @@ void Frm15Scrabble::CmdCtrlClick() {
 void Frm15Scrabble::TimChercheTick() {
     const WordCheckResult result = RunCheck();
     ShowResult(result);
-    EndCheck(result);
+    EndCheck();
 }
 
 void Frm15Scrabble::ShowResult(const WordCheckResult& result) {

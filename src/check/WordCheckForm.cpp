@@ -1,7 +1,10 @@
 #include "check/WordCheckForm.h"
 
 #include "check/CheckTexts.h"
+#include "check/DefinitionsFile.h"
 #include "ui/Text.h"
+#include "ui/ToolIcons.h"
+#include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
 #include <QKeyEvent>
@@ -50,17 +53,14 @@ WordCheckForm::WordCheckForm(app::AppContext& context, const FormLook& look)
     setObjectName(QString::fromLatin1(look.name));
     setWindowTitle(look.title);
     setFixedSize(ui::TwipsSize(look.shaWLeft + kShaWMargin, look.shaHTop, this));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    ui::SetToolLook(this);
+    CmdCtrl->setIcon(ui::DrawToolIcon(look.searchIcon));
 
     TxtCtrl->setObjectName(QStringLiteral("TxtCtrl"));
     TxtCtrl->setMaxLength(kMaxWordLength);
     SetBold(TxtCtrl, 12);
     CmdCtrl->setObjectName(QStringLiteral("CmdCtrl"));
     CmdCtrl->setToolTip(QStringLiteral("Rechercher si un mot existe"));
-    CmdCtrl->setIcon(ui::DrawToolIcon(look.searchIcon));
     CmdCtrl->setEnabled(false);
     ImfInfo->setObjectName(QStringLiteral("ImfInfo"));
 
@@ -157,7 +157,12 @@ WordCheckResult WordCheckForm::RunCheck() {
     setEnabled(false);
     const CheckSources sources{context_.store.ListeDico, context_.values.FichierDefinitions,
                                context_.values.LongMaxDefinition};
-    return CheckWord(ui::FromQt(TxtCtrl->text()), sources);
+    WordCheckResult result = CheckWord(ui::FromQt(TxtCtrl->text()), sources);
+    // The missing file is told before the result is drawn.
+    if (result.errorNumber == kFileNotFound) {
+        Tell(ui::ToQt(DefinitionsFileMessage(kFileNotFound)));
+    }
+    return result;
 }
 
 void WordCheckForm::ShowPoints(int points) {
@@ -175,13 +180,12 @@ void WordCheckForm::ShowNotAdmitted() {
     TimCligno->Start(kTimClignoMs);
 }
 
-void WordCheckForm::EndCheck(const WordCheckResult& result) {
+void WordCheckForm::EndCheck() {
     setEnabled(true);
     context_.platform.pointer.SetBusy(false);
     LblD->hide();
-    if (result.errorNumber != 0) {
-        Tell(ui::ToQt(DefinitionsFileMessage(result.errorNumber)));
-    }
+    // Disabling the window took the focus away: give it back, so the next word can be typed.
+    TxtCtrl->setFocus();
 }
 
 void WordCheckForm::StopBlinking() {

@@ -67,12 +67,13 @@ protected:
     void FollowTextChange();
     // The click on CmdCtrl: waiting state, then TimCherche.
     void BeginCheck();
-    // The start of the TimCherche tick: the window disabled, the check run on the word.
+    // The start of the TimCherche tick: the window disabled, the check run on the word, a
+    // missing definitions file told.
     WordCheckResult RunCheck();
     void ShowPoints(int points);
     void ShowNotAdmitted(); // blinking notice and information picture
-    // The end of every check: ready again, and a definitions file that failed reported.
-    void EndCheck(const WordCheckResult& result);
+    // The end of every check: ready again, the focus back in the word box.
+    void EndCheck();
 
     int Tell(const QString& text);
 

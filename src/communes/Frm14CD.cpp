@@ -8,22 +8,31 @@
 #include "data/InternalError.h"
 #include "ui/HtmlProbeFile.h"
 #include "ui/Text.h"
+#include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace zorvane::communes {
 namespace {
 
-constexpr int kWidth = 9900;
-constexpr int kHeight = 6600;
-constexpr int kDetailsLeft = 4620;
-constexpr int kValuesLeft = 6240;
+// The list holds the longest key of the shipped data, 51 characters ("51290 SAINT REMY EN
+// BOUZEMONT SAINT GENEST ET ISSON"), with its scroll bar; the key and the name lines of the
+// details wrap on two lines.
+constexpr int kListWidth = 6000;
+constexpr int kWidth = 12360;
+constexpr int kHeight = 7260;
+constexpr int kDetailsLeft = 6360;
+constexpr int kValuesLeft = 7980;
+constexpr int kValuesWidth = 4200;
 constexpr int kDetailsTop = 420;
 constexpr int kDetailStep = 330;
+constexpr int kTwoLineRows = 2; // the key and the name
+constexpr int kButtonsTop = 4980;
 const QColor kGreyedBox(0xE0, 0xE0, 0xE0);
 const QString kLoadingInfo = QStringLiteral("Chargement des communes en cours...");
 
@@ -58,6 +67,7 @@ QIcon CopyIcon(int side) {
 Frm14CD::Frm14CD(app::AppContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("RECHERCHER - Codes postaux et communes de France"));
     setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
+    ui::SetToolLook(this);
 
     // First in the focus chain, out of sight: the window opens with no entry box focused.
     Foc = new QPushButton(this);
@@ -83,19 +93,19 @@ void Frm14CD::BuildEntries() {
     }
     TxtCP = ui::Place(new QLineEdit(this), 120, 420, 1440, 375);
     TxtCP->setMaxLength(static_cast<int>(kMaxPostcodeLength));
-    TxtCherche = ui::Place(new QLineEdit(this), 1680, 420, 2700, 375);
+    TxtCherche = ui::Place(new QLineEdit(this), 1680, 420, kListWidth - 1560, 375);
     TxtMiroir = new QLineEdit(this);
     TxtMiroir->hide();
     Txt1Foc = ui::Place(new QLineEdit(QStringLiteral("Ex: 75001"), this), 120, 420, 1440, 375);
     Txt2Foc = ui::Place(new QLineEdit(QStringLiteral("Ex: ST JEAN LE BLANC"), this), 1680, 420,
-                        2700, 375);
+                        kListWidth - 1560, 375);
     for (QLineEdit* placeholder : {Txt1Foc, Txt2Foc}) {
         placeholder->setReadOnly(true);
         placeholder->setFocusPolicy(Qt::ClickFocus);
         placeholder->setStyleSheet(QStringLiteral("color: #808080;"));
     }
-    LblInfo = ui::Place(new QLabel(this), 120, 900, 4260, 285);
-    LstLaListe = ui::Place(new QListWidget(this), 120, 1260, 4260, 5160);
+    LblInfo = ui::Place(new QLabel(this), 120, 900, kListWidth, 285);
+    LstLaListe = ui::Place(new QListWidget(this), 120, 1260, kListWidth, kHeight - 1440);
     QFont fixedPitch(QStringLiteral("Courier New"));
     fixedPitch.setStyleHint(QFont::TypeWriter);
     LstLaListe->setFont(fixedPitch);
@@ -115,20 +125,26 @@ void Frm14CD::BuildEntries() {
 }
 
 void Frm14CD::BuildDetails() {
-    auto* frame = ui::Place(new QFrame(this), kDetailsLeft - 120, kDetailsTop - 120, 5280,
-                            kDetailStep * 11 + 180);
+    auto* frame = ui::Place(new QFrame(this), kDetailsLeft - 120, kDetailsTop - 120,
+                            kWidth - kDetailsLeft, kDetailStep * (11 + kTwoLineRows) + 180);
     frame->setFrameShape(QFrame::StyledPanel);
     for (QLabel* Frm14CD::*member : kDetailLabels) {
         this->*member = new QLabel(this);
     }
     const auto labels = DetailLabels();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const int top = kDetailsTop + kDetailStep * static_cast<int>(i);
+    for (int i = 0; i < static_cast<int>(labels.size()); ++i) {
+        const bool twoLines = i < kTwoLineRows;
+        const int top = kDetailsTop + kDetailStep * (i + std::min(i, kTwoLineRows));
         ui::Place(new QLabel(ui::ToQt(DetailCaptions()[i]), this), kDetailsLeft, top, 1560, 285);
-        ui::Place(labels[i], kValuesLeft, top, i == 0 ? 3120 : 3480, 285);
-        labels[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        QLabel* value = labels[i];
+        ui::Place(value, kValuesLeft, top, i == 0 ? kValuesWidth - 360 : kValuesWidth,
+                  twoLines ? 285 + kDetailStep : 285);
+        value->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        value->setWordWrap(twoLines);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    ImgCopyTrue = ui::Place(new QToolButton(this), kValuesLeft + 3150, kDetailsTop - 30, 330, 330);
+    ImgCopyTrue = ui::Place(new QToolButton(this), kValuesLeft + kValuesWidth - 330,
+                            kDetailsTop - 30, 330, 330);
     ImgCopyTrue->setAutoRaise(true);
     ImgCopyTrue->setIcon(CopyIcon(ImgCopyTrue->width()));
     ImgCopyTrue->setToolTip(QStringLiteral("Copier le nom de la commune dans le presse-papier"));
@@ -144,21 +160,25 @@ std::array<QLabel*, 11> Frm14CD::DetailLabels() const {
 }
 
 void Frm14CD::BuildButtons() {
-    CmdCopier = ui::Place(new QPushButton(QStringLiteral("Copier les\ndonnées"), this), 4500, 4320,
-                          1500, 600);
+    const int left = kDetailsLeft - 120;
+    const int right = kWidth - 120;
+    CmdCopier = ui::Place(new QPushButton(QStringLiteral("Copier les\ndonnées"), this), left,
+                          kButtonsTop, 1500, 600);
     CmdCopier->setToolTip(QStringLiteral("Copier les données dans le presse-papier"));
     CmdGoogleMap =
         ui::Place(new QPushButton(QStringLiteral("Géolocaliser la commune\nsur Google Maps"), this),
-                  6120, 4320, 3660, 600);
+                  left + 1620, kButtonsTop, right - left - 1620, 600);
     CmdGoogleMap->setToolTip(QStringLiteral("Geolocalisation"));
     CmdExterne = ui::Place(new QPushButton(QStringLiteral("Plus d' infos  sur  le  site\n") +
                                                ui::ToQt(kTownHallSiteName),
                                            this),
-                           4500, 5040, 3660, 600);
+                           left, kButtonsTop + 720, right - left - 1620, 600);
     CmdExterne->setToolTip(QStringLiteral("Plus d'infos"));
-    CmdAbout = ui::Place(new QPushButton(QStringLiteral("A propos"), this), 8280, 5040, 1500, 600);
+    CmdAbout = ui::Place(new QPushButton(QStringLiteral("A propos"), this), right - 1500,
+                         kButtonsTop + 720, 1500, 600);
     CmdAbout->setToolTip(QStringLiteral("A propos du programme"));
-    CmdQ = ui::Place(new QPushButton(QStringLiteral("Quitter"), this), 8280, 5820, 1500, 600);
+    CmdQ = ui::Place(new QPushButton(QStringLiteral("Quitter"), this), right - 1500,
+                     kButtonsTop + 1500, 1500, 600);
     CmdQ->setToolTip(QStringLiteral("Quitter le programme"));
 
     connect(CmdCopier, &QPushButton::clicked, this, &Frm14CD::CmdCopierClick);

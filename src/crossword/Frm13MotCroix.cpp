@@ -4,6 +4,8 @@
 #include "crossword/PatternMessages.h"
 #include "crossword/PatternSearch.h"
 #include "ui/Text.h"
+#include "ui/ToolIcons.h"
+#include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -96,6 +98,8 @@ void Frm13MotCroix::BuildLetterBoxes() {
     CmdRech1 =
         ui::Place(new QPushButton(QStringLiteral("Rechercher "), this), 7620, 300, 1860, 480);
     CmdRech1->setEnabled(false);
+    ui::SetToolLook(this);
+    CmdRech1->setIcon(ui::DrawToolIcon(ui::ToolIcon::Crossword));
     LblK = new QLabel(this);
     LblK->hide();
 }

@@ -5,6 +5,8 @@
 #include "nearwords/NearWordSearch.h"
 #include "nearwords/TypedLetters.h"
 #include "ui/Text.h"
+#include "ui/ToolIcons.h"
+#include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
 #include <QEvent>
@@ -57,6 +59,8 @@ void Frm16Approchant::BuildControls() {
     CmdCtrl = ui::Place(new QPushButton(QStringLiteral(" Rechercher"), this), 3780, 105, 1800, 435);
     CmdCtrl->setToolTip(QStringLiteral("Rechercher si un mot existe"));
     CmdCtrl->setEnabled(false);
+    ui::SetToolLook(this);
+    CmdCtrl->setIcon(ui::DrawToolIcon(ui::ToolIcon::NearWords));
 
     Fra1 = ui::Place(new QGroupBox(QStringLiteral("Options pour la recherche"), this), 120, 720,
                      8520, 1980);

@@ -1,6 +1,9 @@
 #include "synonyms/Frm12Syno.h"
 
+#include "ui/FitText.h"
 #include "ui/Text.h"
+#include "ui/ToolIcons.h"
+#include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
 #include <QKeyEvent>
@@ -103,6 +106,8 @@ Frm12Syno::Frm12Syno(app::AppContext& context)
     setWindowTitle(QStringLiteral("Dictionnaire des synonymes"));
     setFixedSize(ui::TwipsSize(kClientWidth, kClientHeight, this));
     BuildControls();
+    ui::SetToolLook(this);
+    CmdRechercher->setIcon(ui::DrawToolIcon(ui::ToolIcon::Synonyms));
     ConnectHandlers();
     TimDeb->Start(kStartDelayMs);
 }
@@ -267,8 +272,9 @@ void Frm12Syno::Search() {
     const SynonymResult result = lookup_.Lookup(ui::FromQt(TxtMiroir->text()), Cp1252Of(typed));
     ReportFailure(result.failure);
     Fill(LstS, result.synonyms);
-    Lbl4->setText(ui::ToQt(result.message));
-    Lbl2->setText(ui::ToQt(result.caption));
+    // A long headword makes the message and the caption longer than their line.
+    ui::SetFittingText(Lbl4, ui::ToQt(result.message));
+    ui::SetFittingText(Lbl2, ui::ToQt(result.caption));
 }
 
 void Frm12Syno::AddToHistory(const QString& text) {

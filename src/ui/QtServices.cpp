@@ -7,12 +7,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QUrl>
+#include <unistd.h>
 
 namespace zorvane::ui {
 namespace {
@@ -58,14 +60,18 @@ std::string SettingsKey(std::string_view section, std::string_view key) {
 
 int QtMessageBoxes::Show(const QString& text, const QString& title, Buttons buttons, Icon icon) {
     QMessageBox box(ToQtIcon(icon), title, text,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
+                    buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
-    const int clicked = box.exec();
     if (buttons == Buttons::Ok) {
+        box.exec();
         return kAnswerOk;
     }
-    return clicked == QMessageBox::No ? kAnswerNo : kAnswerYes;
+    // Named here, so the answers read French even where Qt's translations are missing.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::No) ? kAnswerNo : kAnswerYes;
 }
 
 std::unique_ptr<Timer> QtTimerFactory::Create(const QString& /*name*/) {
@@ -92,8 +98,28 @@ void QtClipboard::SetText(const QString& text) {
     QApplication::clipboard()->setText(text);
 }
 
+QtLinkOpener::QtLinkOpener(QString opener, QString handlerQuery)
+    : opener_(std::move(opener)), handlerQuery_(std::move(handlerQuery)) {}
+
+// The link goes to the opener as one argument, unparsed: a URL parser would re-encode a
+// lone "%" and with it every "%0D" of a mail body.
 bool QtLinkOpener::Open(const QString& url) {
-    return QDesktopServices::openUrl(QUrl(url));
+    if (url.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) && !MailProgramKnown()) {
+        return false;
+    }
+    return QProcess::startDetached(opener_, {url});
+}
+
+// The desktop names the program it opens mailto: links with; an answer without a name means
+// there is none. When the desktop cannot be asked, the opener is left to try.
+bool QtLinkOpener::MailProgramKnown() const {
+    QProcess query;
+    query.start(handlerQuery_, {QStringLiteral("query"), QStringLiteral("default"),
+                                QStringLiteral("x-scheme-handler/mailto")});
+    if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit) {
+        return true;
+    }
+    return !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 std::uint32_t QtColourDialog::Choose(std::uint32_t initial) {
@@ -140,6 +166,25 @@ bool QtSettingsStore::Save(std::string_view app, std::string_view section,
     return ParseSettings(text) == all && ReplaceFile(file, text);
 }
 
+SettingsFault QtSettingsStore::FaultOf(std::string_view app) const {
+    const QFileInfo file(FilePath(app));
+    if (file.exists() && (!file.isFile() || !file.isReadable())) {
+        return SettingsFault::FileUnreadable;
+    }
+    if (file.exists() && !file.isWritable()) {
+        return SettingsFault::FileNotWritable;
+    }
+    // The folder, or the first of its parents that exists, must take a new file.
+    QFileInfo folder(file.absolutePath());
+    while (!folder.exists() && folder.absoluteFilePath() != folder.absolutePath()) {
+        folder = QFileInfo(folder.absolutePath());
+    }
+    if (!folder.isDir() || !folder.isWritable()) {
+        return SettingsFault::FolderNotWritable;
+    }
+    return SettingsFault::WriteFailed;
+}
+
 LockFileInstance::LockFileInstance(const QString& lockPath) : lock_(lockPath) {
     // Age alone never makes a running copy's lock stale; a dead owner does.
     lock_.setStaleLockTime(0);
@@ -153,8 +198,8 @@ bool LockFileInstance::PreviousInstanceRunning() {
 }
 
 QString LockFileInstance::DefaultLockPath() {
-    return QDir::temp().filePath(
-        QStringLiteral("zorvane-%1.lock").arg(qEnvironmentVariable("USER")));
+    // The user id, not $USER: the variable may be unset or shared between two accounts.
+    return QDir::temp().filePath(QStringLiteral("zorvane-%1.lock").arg(getuid()));
 }
 
 void QtProgramEnd::EndProgram(int status) {

@@ -31,9 +31,18 @@ public:
     void SetText(const QString& text) override;
 };
 
+// The desktop's opener program, given the link as its argument, byte for byte.
 class QtLinkOpener final : public LinkOpener {
 public:
+    explicit QtLinkOpener(QString opener = QStringLiteral("xdg-open"),
+                          QString handlerQuery = QStringLiteral("xdg-mime"));
     bool Open(const QString& url) override;
+
+private:
+    bool MailProgramKnown() const;
+
+    QString opener_;
+    QString handlerQuery_;
 };
 
 class QtColourDialog final : public ColourDialog {
@@ -45,6 +54,7 @@ public:
 // ~/.config/Zorvane/ZRVN.ini with [Options] CouleurMDI=&HFFFFFF.
 class QtSettingsStore final : public SettingsStore {
 public:
+    SettingsFault FaultOf(std::string_view app) const override;
     std::optional<std::string> Get(std::string_view app, std::string_view section,
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,

@@ -17,7 +17,8 @@ namespace zorvane::ui {
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
-enum class Buttons { Ok, YesNo };
+// Enter answers the default button: Yes for YesNo, No for YesNoDefaultNo.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Icon { None, Information, Exclamation, Critical };
 
 class MessageBoxes {
@@ -56,7 +57,7 @@ public:
     virtual void SetText(const QString& text) = 0;
 };
 
-// Web and mailto: links, handed to the desktop; true when the desktop took it.
+// Web and mailto: links, handed to the desktop as they are; false when no program took it.
 class LinkOpener {
 public:
     virtual ~LinkOpener() = default;
@@ -83,6 +84,9 @@ public:
     virtual bool OpenWith(const QString& program, const QString& address) = 0;
 };
 
+// Why the values of an application cannot be saved: what the user is told.
+enum class SettingsFault { FolderNotWritable, FileUnreadable, FileNotWritable, WriteFailed };
+
 // Per-user texts addressed by application, section and key.
 struct SettingValue {
     std::string_view key;
@@ -92,6 +96,8 @@ struct SettingValue {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
+    // Asked after a refused Save: the cause as the store finds it now.
+    virtual SettingsFault FaultOf(std::string_view app) const = 0;
     virtual std::optional<std::string> Get(std::string_view app, std::string_view section,
                                            std::string_view key) const = 0;
     // Writes all the values in one operation: either all of them are saved, or none is and

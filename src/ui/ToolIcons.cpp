@@ -22,7 +22,7 @@ IconLook LookOf(ToolIcon icon) {
     case ToolIcon::Options:
         return {QColor(0x7F, 0x8C, 0x8D), QStringLiteral("⚙"), 0.62};
     case ToolIcon::Communes:
-        return {QColor(0x27, 0xAE, 0x60), QStringLiteral("✉"), 0.55};
+        return {QColor(0x27, 0xAE, 0x60), QStringLiteral("⌂"), 0.7}; // a town, not a letter
     case ToolIcon::Scrabble:
         return {QColor(0xD9, 0xB8, 0x73), QStringLiteral("S"), 0.6};
     case ToolIcon::Synonyms:

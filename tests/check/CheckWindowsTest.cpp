@@ -45,6 +45,7 @@ class CheckWindowsTest : public QObject {
         Put(form, text);
         form.CmdCtrl->click();
         test->fake.timers.Advance(check::WordCheckForm::kTimChercheMs);
+        QCOMPARE(form.focusWidget(), form.TxtCtrl); // ready for the next word
     }
 
     QStringList Boxes() const {
@@ -192,7 +193,10 @@ private slots:
         QMdiSubWindow* child = area.addSubWindow(form);
         area.show();
         child->show();
+        bool drawnBeforeBox = false;
+        test->fake.boxes.onShow = [&] { drawnBeforeBox = form->LblDef4->isVisible(); };
         Search(*form, QStringLiteral("abaque"));
+        QVERIFY(!drawnBeforeBox); // the box first, then the not-found display
         QCOMPARE(Boxes(),
                  QStringList({QStringLiteral(
                      "Erreur 53\r\nLe fichier des définitions des mots est introuvable.")}));

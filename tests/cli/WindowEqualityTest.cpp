@@ -69,10 +69,10 @@ struct SharedData {
     }
 };
 
-QStringList Rows(const QListWidget* list) {
+QStringList Rows(const QAbstractItemView* list) {
     QStringList rows;
-    for (int i = 0; i < list->count(); ++i) {
-        rows << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        rows << list->model()->index(i, 0).data().toString();
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 #include "app/EnvoyerMail.h"
 #include "app/Frm21About.h"
 #include "app/FrmMail.h"
+#include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "ui/Twips.h"
 
@@ -112,16 +113,37 @@ private slots:
         ContactForm c;
         c.form->TxtNom->setText(QStringLiteral("Dupont"));
         c.form->TxtPre->setText(QStringLiteral("Jérôme"));
-        c.form->TxtRem->setPlainText(QStringLiteral("ligne 1\nligne 2 & ?\nligne 3"));
+        c.form->TxtRem->setPlainText(QStringLiteral("ligne 1 à 100 %\nligne 2 & ?\n#3"));
         c.form->CmdMail->click();
         QCOMPARE(c.test.fake.links.opened,
                  std::vector<QString>{"mailto:contact@zorvane.example?Subject=Zorvane Version 1.20"
-                                      "&Body=Nom: Dupont%0DPrenom: Jérôme%0D%0Dligne 1%0D"
-                                      "ligne 2 & ?%0Dligne 3"});
+                                      "&Body=Nom: Dupont%0DPrenom: Jérôme%0D%0Dligne 1 à 100 %%0D"
+                                      "ligne 2 & ?%0D#3"});
         c.test.fake.timers.Advance(2999);
         QVERIFY(c.form && c.form->isVisible());
         c.test.fake.timers.Advance(1);
         QTRY_VERIFY(!c.form);
+    }
+
+    // A message no mail program took, or too long for one, is said and kept.
+    void aMessageThatCannotGoStaysWithItsText() {
+        for (const bool tooLong : {false, true}) {
+            ContactForm c;
+            c.test.fake.links.succeeds = false;
+            const QString text(tooLong ? 40000 : 10, QLatin1Char('x'));
+            c.form->TxtNom->setText(QStringLiteral("Dupont"));
+            c.form->TxtPre->setText(QStringLiteral("Paul"));
+            c.form->TxtRem->setPlainText(text);
+            c.form->CmdMail->click();
+            QCOMPARE(c.test.fake.links.opened.size(), std::size_t{tooLong ? 0U : 1U});
+            QCOMPARE(c.test.fake.boxes.shown.size(), std::size_t{1});
+            QVERIFY(c.test.fake.boxes.shown[0].text.startsWith(
+                tooLong ? QStringLiteral("Le message est trop long")
+                        : QStringLiteral("Aucun programme de messagerie")));
+            c.test.fake.timers.Advance(5000);
+            QVERIFY(c.form && c.form->isVisible());
+            QCOMPARE(c.form->TxtRem->toPlainText(), text);
+        }
     }
 
     void cancelClosesAtOnce() {
@@ -141,6 +163,9 @@ private slots:
         about->show();
         QCOMPARE(about->Lbl[4]->text(),
                  QStringLiteral("de  l ' Académie - Zone des vacances scolaires"));
+        for (QLabel* line : about->Lbl) {
+            QVERIFY2(testing::ShowsWholeText(line), qPrintable(line->text()));
+        }
         QCOMPARE(about->pos(), main.mapToGlobal(QPoint((main.width() - about->width()) / 2,
                                                        (main.height() - about->height()) / 4)));
         QVERIFY(!communes->isEnabled());

@@ -5,10 +5,12 @@
 
 #include "SampleCommunes.h"
 #include "communes/CommuneLists.h"
+#include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "ui/Text.h"
 
 #include <QFile>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace zorvane;
@@ -218,9 +220,19 @@ private slots:
         QCOMPARE(w.test.fake.boxes.shown[1].icon, ui::Icon::Exclamation);
         QVERIFY(!QFile::exists(w.browser.asked.back()));
 
-        // A name past 42 characters still gets its whole directory path.
+        // A name past 42 characters still gets its whole directory path, and the longest key
+        // and names of the shipped data show whole.
         w.form->TxtCherche->setText(
             QStringLiteral("SAINT REMY EN BOUZEMONT SAINT GENEST ET ISSON"));
+        for (QLabel* label : {w.form->LblCommune, w.form->LblCommuneMin, w.form->LblDepartement,
+                              w.form->LblRegion, w.form->LblAcademie}) {
+            QVERIFY2(testing::ShowsWholeText(label), qPrintable(label->text()));
+        }
+        // The list leaves room for the key and for a scroll bar.
+        QListWidget* list = w.form->LstLaListe;
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        QVERIFY(list->viewport()->width() - list->verticalScrollBar()->sizeHint().width() >=
+                QFontMetricsF(list->font()).horizontalAdvance(list->item(0)->text()) + 2 * margin);
         w.form->CmdExterne->click();
         QCOMPARE(w.test.fake.links.opened.back(),
                  QStringLiteral("http://mairies.zorvane.example/51/"
@@ -236,6 +248,11 @@ private slots:
         about->CmdQ->click();
         QTRY_VERIFY(!about);
         QVERIFY(w.form->isEnabled());
+        // The communes window closed by its frame takes its about window along.
+        w.form->CmdAbout->click();
+        about = w.form->About();
+        w.form.reset();
+        QTRY_VERIFY(!about);
     }
 
     void missingAndOversizedResourcesAreReported() {

@@ -20,8 +20,9 @@ using e2e::kSearchTimeoutMs;
 
 namespace {
 
-bool Lists(const QListWidget* list, const QString& text) {
-    return !list->findItems(text, Qt::MatchExactly).isEmpty();
+bool Lists(const QAbstractItemView* list, const QString& text) {
+    const QAbstractItemModel* rows = list->model();
+    return !rows->match(rows->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly).isEmpty();
 }
 
 void ClickItem(QListWidget* list, const QString& text) {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace zorvane;
 
@@ -37,7 +38,6 @@ class SingleInstanceTest : public QObject {
             QDir().mkpath(path);
             environment.insert(QString::fromLatin1(name), path);
         }
-        environment.insert(QStringLiteral("USER"), QStringLiteral("e2e"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -46,7 +46,7 @@ class SingleInstanceTest : public QObject {
     }
 
     QString ProgramLock() const {
-        return folder.filePath(QStringLiteral("TMPDIR/zorvane-e2e.lock"));
+        return folder.filePath(QStringLiteral("TMPDIR/zorvane-%1.lock").arg(getuid()));
     }
 
 private slots:

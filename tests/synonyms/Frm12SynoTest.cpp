@@ -3,6 +3,7 @@
 #include "synonyms/Frm12Syno.h"
 
 #include "data/ResourceText.h"
+#include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "synonyms/SynonymData.h"
 
@@ -134,6 +135,8 @@ private slots:
         QCOMPARE(Rows(form->Lst), QStringList({"maison"}));
         test->fake.timers.Advance(500);
         QCOMPARE(form->Lbl4->text(), QStringLiteral("5 synonymes pour ''maison''."));
+        SearchFor(*form, QStringLiteral("musée de sciences naturelles")); // longest headword
+        QVERIFY(testing::ShowsWholeText(form->Lbl4));
     }
 
     void clickedWordsAreSearchedHalfASecondLater() {

@@ -1,14 +1,19 @@
-// The platform layer: cp1252 boundary, settings file, single-instance lock, fake timers.
+// The platform layer: cp1252 boundary, settings file, single-instance lock, link opener,
+// Qt's French texts, fake timers.
 
 #include "data/Cp1252Literal.h"
+#include "ui/FrenchTranslations.h"
 #include "ui/QtServices.h"
 #include "ui/Text.h"
 #include "ui/fake/FakePlatform.h"
 
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace zorvane;
 
@@ -52,6 +57,11 @@ private slots:
         QVERIFY(content.contains("CouleurMDI=&HFFFFFF"));
         ini.close();
         QFile::remove(file);
+        // A folder in the file's place is a file that cannot be read, not a folder refusing.
+        QVERIFY(QDir().mkpath(file));
+        QCOMPARE(store.FaultOf("ZRVN"), ui::SettingsFault::FileUnreadable);
+        QVERIFY(QDir().rmdir(file));
+        QCOMPARE(store.FaultOf("ZRVN"), ui::SettingsFault::WriteFailed);
     }
 
     void aRunningCopyHoldsTheLockAndADeadOneDoesNot() {
@@ -86,6 +96,42 @@ private slots:
         stale.close();
         ui::LockFileInstance next(path);
         QVERIFY(!next.PreviousInstanceRunning());
+
+        // Named after the user id: the same lock whatever $USER says, or when it is unset.
+        qunsetenv("USER");
+        const QString named = ui::LockFileInstance::DefaultLockPath();
+        qputenv("USER", "autre");
+        QCOMPARE(ui::LockFileInstance::DefaultLockPath(), named);
+        QVERIFY(named.endsWith(QStringLiteral("zorvane-%1.lock").arg(getuid())));
+    }
+
+    // The opener gets the link as built, "%", "&", "#" and accents untouched; a mailto: link
+    // that no mail program is named for is refused.
+    void linksReachTheOpenerByteForByte() {
+        QTemporaryDir dir;
+        const auto script = [&](const char* name, const QByteArray& body) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n" + body + "\n");
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        };
+        script("opener", "printf '%s' \"$1\" > \"$0.seen\"");
+        script("named", "echo courrier.desktop");
+        script("unnamed", "true");
+        const QString link = QStringLiteral("mailto:a?Subject=50 % & #1&Body=é%0Dl2");
+        QVERIFY(!ui::QtLinkOpener(dir.filePath("opener"), dir.filePath("unnamed")).Open(link));
+        QVERIFY(ui::QtLinkOpener(dir.filePath("opener"), dir.filePath("named")).Open(link));
+        QFile seen(dir.filePath("opener.seen"));
+        QTRY_VERIFY(seen.size() > 0);
+        QVERIFY(seen.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(seen.readAll()), link);
+    }
+
+    void qtOwnTextsReadFrench() {
+        QVERIFY(ui::InstallFrenchTranslations(*QCoreApplication::instance()));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), "Annuler");
+        QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text().remove('&'), "Oui");
     }
 
     void fakeTimersFireInDeadlineOrder() {

@@ -34,11 +34,14 @@ private:
 
 int FakeMessageBoxes::Show(const QString& text, const QString& title, Buttons buttons, Icon icon) {
     shown.push_back({text, title, buttons, icon});
+    if (onShow) {
+        onShow();
+    }
     if (buttons == Buttons::Ok) {
         return kAnswerOk;
     }
     if (answers.empty()) {
-        return kAnswerYes;
+        return buttons == Buttons::YesNoDefaultNo ? kAnswerNo : kAnswerYes;
     }
     const int answer = answers.front();
     answers.pop_front();

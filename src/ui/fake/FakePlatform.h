@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -22,7 +23,8 @@ class FakeMessageBoxes final : public MessageBoxes {
 public:
     int Show(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     std::vector<ShownBox> shown;
-    std::deque<int> answers; // consumed by Yes/No boxes; Yes when empty
+    std::deque<int> answers;      // consumed by Yes/No boxes; the default button when empty
+    std::function<void()> onShow; // runs while the box is up: what the window shows then
 };
 
 class FakeTimer;
@@ -100,6 +102,7 @@ public:
 
 class FakeSettingsStore final : public SettingsStore {
 public:
+    SettingsFault FaultOf(std::string_view /*app*/) const override { return fault; }
     std::optional<std::string> Get(std::string_view app, std::string_view section,
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,
@@ -109,6 +112,7 @@ public:
     std::map<std::string, std::string> values; // "app/section/key" -> text
     std::vector<std::string> saved;            // paths in the order they were written
     bool writable = true;
+    SettingsFault fault = SettingsFault::FolderNotWritable; // told when not writable
 };
 
 class FakeResources final : public ResourceSource {
