@@ -3,6 +3,7 @@
 // told in French, what was saved before stays, and the program goes on.
 
 #include "app/Frm04Options.h"
+#include "app/SettingsMessages.h"
 #include "e2e/StartupRun.h"
 #include "support/TestContext.h"
 #include "ui/QtServices.h"
@@ -17,20 +18,6 @@
 
 using namespace zorvane;
 
-namespace {
-
-const QString kStartupMessage = QStringLiteral(
-    "Les réglages ne peuvent pas être enregistrés : le fichier de configuration ne peut pas "
-    "être écrit (dossier non accessible en écriture, disque plein...).\r\nLe programme "
-    "utilise les couleurs par défaut.");
-const QString kOptionsMessage = QStringLiteral(
-    "Les options n'ont pas pu être enregistrées : le fichier de configuration ne peut pas "
-    "être écrit (dossier non accessible en écriture, disque plein...).\r\nLes couleurs "
-    "enregistrées auparavant sont conservées ; les couleurs choisies restent en place "
-    "jusqu'à la fermeture du programme.");
-
-} // namespace
-
 class ConfigFolderTest : public QObject {
     Q_OBJECT
 
@@ -38,15 +25,17 @@ class ConfigFolderTest : public QObject {
     QString programFolder; // $XDG_CONFIG_HOME/Zorvane, where ZRVN.ini belongs
     ui::QtSettingsStore store;
 
-    // Start-up, then the options saved: each refused with its message, nothing stopped, and
-    // the window colour saved before (if any) still the one stored.
-    void ExpectRefusedButRunning(const std::optional<std::string>& savedFenetre = {}) {
+    // Start-up, then the options saved: each refused with the message of its cause, nothing
+    // stopped, and the window colour saved before (if any) still the one stored.
+    void ExpectRefusedButRunning(ui::SettingsFault cause,
+                                 const std::optional<std::string>& savedFenetre = {}) {
         e2e::StartupRun run(store);
         QVERIFY(run.RunToLoadingScreen());
         QCOMPARE(run.values.CouleurFenetre, savedFenetre.value_or("&HFFFFFF"));
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(run.fake.boxes.shown[0].text, kStartupMessage);
+        QCOMPARE(run.fake.boxes.shown[0].text,
+                 app::SettingsNotSavedMessage(cause, app::SettingsMoment::Startup));
         QCOMPARE(run.fake.boxes.shown[0].icon, ui::Icon::Exclamation);
 
         testing::TestContext test;
@@ -59,7 +48,8 @@ class ConfigFolderTest : public QObject {
         options->CmdDefaut->click();
         options->CmdEnregistre->click();
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{2});
-        QCOMPARE(run.fake.boxes.shown[1].text, kOptionsMessage);
+        QCOMPARE(run.fake.boxes.shown[1].text,
+                 app::SettingsNotSavedMessage(cause, app::SettingsMoment::Options));
         QCOMPARE(test.values.CouleurFenetre, std::string("16777215")); // still applied
         QVERIFY(applied > 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -80,7 +70,7 @@ private slots:
         QFile blocker(programFolder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        ExpectRefusedButRunning();
+        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable);
         QVERIFY(QFile::remove(programFolder));
     }
 
@@ -92,7 +82,7 @@ private slots:
                                                      QFileDevice::ExeOwner);
             QSKIP("running as root: a read-only folder is still writable");
         }
-        ExpectRefusedButRunning();
+        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable);
         QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
     }
@@ -117,7 +107,7 @@ private slots:
         }
         filler.close();
 
-        ExpectRefusedButRunning("255");
+        ExpectRefusedButRunning(ui::SettingsFault::WriteFailed, "255");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), saved);
         QCOMPARE(QDir(programFolder).entryList(QDir::Files).size(), 2); // no copy left over
