@@ -58,10 +58,12 @@ class LittreTest(unittest.TestCase):
                  article("Suffixe diminutif."), article("Il sert à lier."), article("Voy. RAS 2."),
                  article("Plancher de carène."), article("V."), article("Chien qui aboie."),
                  article("qui exprime la surprise.", "(ha) interj."), article("Arbre."),
-                 article("Teindre en orange.", "(x) v. a.")]
+                 article("Teindre en orange.", "(x) v. a."),
+                 article("Qui est relatif au jour ; usité seulement dans livre journal."),
+                 article("Écrit qui paraît chaque jour.")]
         offsets = [sum(len(p) for p in parts[:i]) for i in range(len(parts))]
         spans = dict(zip(("ESPADER", "BARBE.1", "BARBE.2", "-ET", "ET", "RAT", "RAS.2", "ABOYER.1",
-                          "ABOYER.2", "HA", "ORANGER.1", "ORANGER.2"), zip(offsets, (len(p) for p in parts))))
+                          "ABOYER.2", "HA", "ORANGER.1", "ORANGER.2", "JOURNAL.1", "JOURNAL.2"), zip(offsets, (len(p) for p in parts))))
         entries = [(head, o, n) for head, (o, n) in spans.items()] + [("VIDE", 0, 0), ("RAS.1", 0, 0)]
         got = littre.definitions_from(entries, b"".join(parts))
         self.assertEqual(got.texts, {
@@ -71,7 +73,8 @@ class LittreTest(unittest.TestCase):
             "RAT": "Plancher de carène.",               # the stub's target, homograph 2
             "RAS": "Plancher de carène.",
             "ABOYER": "Chien qui aboie.",               # "V." is no sense
-            "HA": "Interjection qui exprime la surprise.", "ORANGER": "Arbre."})
+            "HA": "Interjection qui exprime la surprise.", "ORANGER": "Arbre.",
+            "JOURNAL": "Écrit qui paraît chaque jour."})    # the rare homograph gives way
         self.assertEqual(got.verbs, {"ORANGER": "Teindre en orange."})
         self.assertEqual(got.redirected, {"RAT"})
         self.assertIn("VIDE", got.headwords)

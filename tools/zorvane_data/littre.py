@@ -32,6 +32,7 @@ _HEADER_SPILL = re.compile(r"^[a-zé][^.]{0,40}\.\s+(?=[A-ZÀ-Ý])")
 # "Ajoutez :"): the header or a cross-reference cut away, no sense.
 _NO_SENSE = re.compile(r"^(?:(?:V|S|T|Adj|Adv|Part|Loc|Fig|Syn|Synon|Voy|Prép|Conj|Interj|Pron"
                        r"|[a-z]{1,4})\.\s*)+$|:$|^ÉTYM\.|^Néologisme\.$|^Au plur")
+_RARE = re.compile(r"\b(?:inusité|usité seulement|peu usité|vieilli|vieux mot|ne se dit plus)", re.I)
 _FRAGMENT = re.compile(r"(?<=.{20})[.!?]\s+(?=[a-zà-ÿ])")
 # Grammatical labels that open a sense ("V. n. Se dit du cri du chien").
 _LABELS = re.compile(r"^(?:(?:V|S|Adj|Adv|Part|Loc|Fig|Prép|Conj|Interj|Pron)\.\s+"
@@ -195,6 +196,9 @@ def definitions_from(entries, body):
     for key, found in senses.items():
         found.sort(key=lambda f: f[0])
         texts = [text for _n, _s, text, _v in found if text]
+        # a homograph the dictionary itself calls rare or old gives way to a
+        # living one (JOURNAL the adjective "usité seulement dans la locution")
+        texts.sort(key=lambda text: bool(_RARE.search(text)))
         verb = [text for _n, _s, text, is_verb in found if text and is_verb]
         if verb and verb[0] != texts[0]:
             verbs[key] = shorten(verb[0])
