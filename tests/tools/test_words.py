@@ -1,9 +1,10 @@
 import unittest
 
 from zorvane_data.categories import POS_CODES, merge_parts, parts_of_tags
-from zorvane_data.definitions import EXISTS, entry_texts, entry_values, render
+from zorvane_data.definitions import EXISTS, entry_texts, entry_values, render, source_texts
 from zorvane_data.glosses import thesaurus_glosses
 from zorvane_data.lexicon import add_words, group_words, select
+from zorvane_data.littre import Articles
 from zorvane_data.words import ana_order, dico_order
 
 
@@ -114,6 +115,11 @@ class DefinitionEntriesTest(unittest.TestCase):
                 ("DECLARASSIONS", "OK£v§")):                 # 13 letters
             self.assertEqual(got[word], value, word)
         self.assertNotIn(EXISTS, got.values())
+        # a word known only through a stub takes the thesaurus gloss; hand-kept glosses win
+        articles = Articles({"PROCESVERBAL": "De vive voix.", "SOL": "Surface."}, {"PROCESVERBAL"},
+                            set(), {})
+        self.assertEqual(source_texts(articles, {"SOL": "Terre."},
+                                      {"PROCESVERBAL": "Synonymes : amende."}), {"SOL": "Terre."})
         lines = render(list(got.values())).decode("cp1252").split("\r\n")
         self.assertEqual((lines[0], lines[1], lines[-1], len(lines)),
                          ("[Cont]", "1= " + got[dico[0]], "", len(dico) + 2))

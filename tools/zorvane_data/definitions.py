@@ -67,7 +67,8 @@ def source_texts(articles, hand_glosses, thesaurus):
     """{word: text} of the word's own sense: the dictionary article, or the
     gloss of a hand-kept word. A word whose articles are all stubs ("Voy.
     RAS 2.") is only an old spelling of another word for the dictionary; the
-    thesaurus, when it has the word, tells today's sense (RAT is a rodent)."""
+    thesaurus, when it has the word, tells today's sense (PROCESVERBAL is no
+    form of the adjective VERBAL)."""
     texts = {word: text for word, text in articles.texts.items()
              if word not in articles.redirected or word not in thesaurus}
     texts.update(hand_glosses)
