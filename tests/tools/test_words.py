@@ -55,8 +55,10 @@ ENTRIES = sorted([
     ("être", "être", ":V0e:Y/*"), ("suivre", "suivre", V + ":Y/*"), ("sec", "sec", ":A:m:s/*"),
     ("chien", "chien", ":N:m:s/*"), ("oranger", "oranger", ":N:m:s/*"),
     ("oranger", "oranger", V + ":Y/*"), ("orangeras", "oranger", V + ":If:2s/*"),
+    ("émettre", "émettre", V + ":Y/*"), ("réémettre", "réémettre", V + ":Y/*"),
+    ("érotiser", "érotiser", V + ":Y/*"), ("érotisation", "érotisation", ":N:f:s/*"),
 ])
-ARTICLES = {"ORANGER": "Arbre.", "ABAQUE": "Tailloir du chapiteau.", "CHANTER": "Faire entendre un chant.",
+ARTICLES = {"ORANGER": "Arbre.", "EMETTRE": "Produire.", "EROTISER": "Rendre érotique.", "ABAQUE": "Tailloir du chapiteau.", "CHANTER": "Faire entendre un chant.",
             "HOC": "Jeu de cartes.", "ETRE": "Exister.", "SUIVRE": "Aller après.",
             "SEC": "Sans humidité.", "SECHE": "Seiche.", "CHIEN": "Animal domestique.",
             "CHIENNER": "Mettre bas.", "ZUT": "Interjection de dépit.", "KAT": "Arbuste."}
@@ -112,6 +114,8 @@ class DefinitionEntriesTest(unittest.TestCase):
                 ("ABAQUISTE", "OK£n§Nom."),                  # "Voir ABAQUE." would read as a reference
                 ("KATS", "OK£n§Voir KAT."),
                 ("ORANGERAS", "OK£v§Forme du verbe ORANGER : Teindre."),   # not the tree
+                ("REEMETTRE", "OK£v§Émettre de nouveau."),   # regular derivations of a verb
+                ("EROTISATION", "OK£n§Action d'érotiser."),
                 ("DECLARASSIONS", "OK£v§")):                 # 13 letters
             self.assertEqual(got[word], value, word)
         self.assertNotIn(EXISTS, got.values())

@@ -1,5 +1,6 @@
 """The definitions file: one entry per DICO word number."""
 
+from .folding import fold_word
 from .resource_io import CRLF
 
 LONG_WORD = 13          # from this length on, entries carry no definition
@@ -10,7 +11,8 @@ EXISTS = "x§EXISTE"
 AUXILIARIES = ("ETRE", "AVOIR")
 
 # Kinds of text, in the order of preference, as counted in the report.
-OWN, REFERENCE, GLOSS, GRAMMAR = "sense", "cross-reference", "gloss", "grammar"
+OWN, REFERENCE, GLOSS, DERIVED, GRAMMAR = (
+    "sense", "cross-reference", "gloss", "derived", "grammar")
 
 # Grammatical description of a category code whose lemma has no text.
 _CATEGORY_NAMES = {"n": "Nom", "adj": "Adjectif", "v": "Verbe", "adv": "Adverbe",
@@ -88,7 +90,42 @@ def sense_texts(dico, words, articles, glosses):
             own[word] = (OWN, articles[word])
         elif usable(glosses.get(word)):
             own[word] = (GLOSS, glosses[word])
+    bases = dict(own)
+    for word in dico:
+        if len(word) < LONG_WORD and word in words[word].lemmas and word not in own:
+            text = derived_text(word, words, bases)
+            if text:
+                own[word] = (DERIVED, text)
     return own
+
+
+def verb_spelling(words, verb):
+    """The accented infinitive of a folded verb ("EMETTRE" -> "émettre")."""
+    spellings = sorted(l for l in words[verb].parts.get("v", ()) if fold_word(l) == verb)
+    return spellings[0] if spellings else None
+
+
+def derived_text(word, words, bases):
+    """A sense built from a verb that has one, for words made from it by the
+    most regular derivations: RE + verb ("Émettre de nouveau."), verb stem +
+    ATION ("Action de calibrer."), verb stem + ABLE ("Qui peut être capté.")."""
+    candidates = []
+    if word.startswith("RE") and "v" in words[word].parts:
+        candidates.append((word[2:], "%s de nouveau."))
+    for ending, pattern in (("ATION", "Action de %s."), ("ABLE", "Qui peut être %s.")):
+        if word.endswith(ending):
+            candidates.append((word[:-len(ending)] + "ER", pattern))
+    for verb, pattern in candidates:
+        spelling = verb in bases and verb in words and verb_spelling(words, verb)
+        if not spelling:
+            continue
+        if pattern.startswith("Qui"):
+            spelling = spelling[:-2] + "é"
+        text = pattern % spelling
+        text = text.replace("de ", "d'", 1) if text.startswith("Action de ") and \
+            spelling[0] in "aeiouyéèêâîô" else text
+        return text[0].upper() + text[1:]
+    return None
 
 
 def feminine_form(word, info):
