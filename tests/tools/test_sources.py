@@ -42,11 +42,13 @@ class LittreTest(unittest.TestCase):
                 ("fém. Terme de numismatique. Monnaie.", "", "Terme de numismatique. Monnaie."),
                 ("Surface où l'on marche. à deux pieds du sol.", "", "Surface où l'on marche."),
                 ("V. n. Se dit du cri du chien.", "", "Se dit du cri du chien."),
+                ("Il se conjugue comme crier. Crier de nouveau.", "", "Crier de nouveau."),
                 ("ôté de sa place.", "", "Ôté de sa place.")):
             self.assertEqual(littre.tidy(text, part), expected, text)
         for text, limit, expected in (
                 ("Un. Deux deux. Trois trois trois.", 16, "Un. Deux deux."),
                 ("Un mot puis un autre mot. Deux.", 15, "Un mot puis un autre mot."),
+                ("Terme de chimie. Instrument de verre.", 20, "Terme de chimie. Instrument de verre."),
                 (long_clause, 250, long_clause[:long_clause.index(";")].rstrip() + ".")):
             self.assertEqual(littre.shorten(text, limit), expected, text)
         self.assertEqual(littre.to_cp1252("logos λόγος œuvre"), "logos  œuvre")

@@ -57,8 +57,11 @@ ENTRIES = sorted([
     ("oranger", "oranger", V + ":Y/*"), ("orangeras", "oranger", V + ":If:2s/*"),
     ("émettre", "émettre", V + ":Y/*"), ("réémettre", "réémettre", V + ":Y/*"),
     ("érotiser", "érotiser", V + ":Y/*"), ("érotisation", "érotisation", ":N:f:s/*"),
+    ("tuba", "tuba", ":N:m:s/*"), ("tubas", "tuba", ":N:m:p/*"), ("tubas", "tuber", V + ":Is:2s/*"),
+    ("tuber", "tuber", V + ":Y/*"), ("charge", "charge", ":N:f:s/*"), ("charger", "charger", V + ":Y/*"),
+    ("chargée", "chargé", ":A:f:s/*"), ("chargée", "charger", V + ":Q:A:f:s/*"),
 ])
-ARTICLES = {"ORANGER": "Arbre.", "EMETTRE": "Produire.", "EROTISER": "Rendre érotique.", "ABAQUE": "Tailloir du chapiteau.", "CHANTER": "Faire entendre un chant.",
+ARTICLES = {"ORANGER": "Arbre.", "CHARGE": "Fardeau.", "CHARGER": "Mettre une charge.", "TUBER": "Revêtir de tubes.", "EMETTRE": "Produire.", "EROTISER": "Rendre érotique.", "ABAQUE": "Tailloir du chapiteau.", "CHANTER": "Faire entendre un chant.",
             "HOC": "Jeu de cartes.", "ETRE": "Exister.", "SUIVRE": "Aller après.",
             "SEC": "Sans humidité.", "SECHE": "Seiche.", "CHIEN": "Animal domestique.",
             "CHIENNER": "Mettre bas.", "ZUT": "Interjection de dépit.", "KAT": "Arbuste."}
@@ -116,6 +119,8 @@ class DefinitionEntriesTest(unittest.TestCase):
                 ("ORANGERAS", "OK£v§Forme du verbe ORANGER : Teindre."),   # not the tree
                 ("REEMETTRE", "OK£v§Émettre de nouveau."),   # regular derivations of a verb
                 ("EROTISATION", "OK£n§Action d'érotiser."),
+                ("TUBAS", "OK£n v§Pluriel de TUBA."),      # not the verb TUBER
+                ("CHARGEE", "OK£adj v§Voir CHARGER."),     # "chargé" folds like the noun CHARGE
                 ("DECLARASSIONS", "OK£v§")):                 # 13 letters
             self.assertEqual(got[word], value, word)
         self.assertNotIn(EXISTS, got.values())

@@ -37,13 +37,14 @@ def lemma_order(words, info, lemma):
     """Sort key of a word's lemmas: auxiliaries, then nouns and adjectives
     (CHIENNE is CHIEN before CHIENNER), then verbs, then the adjectives that
     are participles of one of those verbs (CHARGEE is CHARGER, not the
-    participle CHARGE, which folds like the noun "charge"); then the lemma
+    participle "chargé", which folds like the noun "charge"); then the lemma
     with more forms, then alphabetical order."""
     kinds = info.forms[lemma]
+    spellings = {l for lemmas in info.parts.values() for l in lemmas if fold_word(l) == lemma}
     if kinds & {"v", "n"} == {"v"}:
         rank = 1
-    elif lemma in words and any("v" in k and v in info.lemmas and v != lemma
-                                for v, k in words[lemma].forms.items()):
+    elif spellings and all(l.endswith("é") for l in spellings) and \
+            any("v" in info.forms[v] for v in info.lemmas if v != lemma):
         rank = 2
     else:
         rank = 0
@@ -153,6 +154,11 @@ def entry_texts(dico, words, articles, glosses, verbs=None):
                         key=lambda l: lemma_order(words, info, l))
         lemmas = [l for l in others if l in dico_set]
         targets = [l for l in lemmas if l in own]
+        # a noun's plural is no verb form to the reader (TUBAS is TUBA before
+        # the verb TUBER): without a text for the noun, it is described
+        if targets and lemmas[0] not in own and \
+                lemma_order(words, info, lemmas[0])[:2] < lemma_order(words, info, targets[0])[:2]:
+            targets = []
         if word in own:
             result.append(own[word])
         elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]]:

@@ -31,12 +31,14 @@ _HEADER_SPILL = re.compile(r"^[a-zé][^.]{0,40}\.\s+(?=[A-ZÀ-Ý])")
 # Texts that are only a label or an abbreviation ("V.", "Adj.", "ÉTYM. Lat.",
 # "Ajoutez :"): the header or a cross-reference cut away, no sense.
 _NO_SENSE = re.compile(r"^(?:(?:V|S|T|Adj|Adv|Part|Loc|Fig|Syn|Synon|Voy|Prép|Conj|Interj|Pron"
-                       r"|[a-z]{1,4})\.\s*)+$|:$|^ÉTYM\.|^Néologisme\.$|^Au plur")
+                       r"|[a-z]{1,4})\.\s*)+$|:$|^ÉTYM\.|^Néologisme\.$|^Au plur"
+                       r"|^Terme d[e'][^.]*\.$|^Je \w+, nous ")
 _RARE = re.compile(r"\b(?:inusité|usité seulement|peu usité|vieilli|vieux mot|ne se dit plus)", re.I)
 _FRAGMENT = re.compile(r"(?<=.{20})[.!?]\s+(?=[a-zà-ÿ])")
-# Grammatical labels that open a sense ("V. n. Se dit du cri du chien").
+# Grammatical labels and conjugation notes that open a sense ("V. n. Se dit
+# du cri du chien", "Il se conjugue comme crier. Crier une seconde fois.").
 _LABELS = re.compile(r"^(?:(?:V|S|Adj|Adv|Part|Loc|Fig|Prép|Conj|Interj|Pron)\.\s+"
-                     r"(?:[a-zé]{1,5}\.\s+)*)+(?=[A-ZÀ-Ý])")
+                     r"(?:[a-zé]{1,5}\.\s+)*|Il se conjugue comme [^.]*\.\s+)+(?=[A-ZÀ-Ý])")
 _HEADER = re.compile(r"<small>(.*?)</small>", re.S)
 _VERB_HEADER = re.compile(r"\bv\. (?:a|n|réfl)\.")
 _PARTS = (("interj.", "Interjection"), ("adv.", "Adverbe"), ("prép.", "Préposition"),
@@ -103,7 +105,9 @@ def shorten(text, limit=MAX_DEFINITION, sentence_limit=MAX_SENTENCE):
     text is never cut inside a clause."""
     if len(text) <= limit:
         return text
-    ends = [m.end() for m in _SENTENCE_END.finditer(text)] or [len(text)]
+    # a label sentence ("Terme de chimie.") is no sense on its own
+    ends = [m.end() for m in _SENTENCE_END.finditer(text) if not _NO_SENSE.search(text[:m.end()])]
+    ends = ends or [len(text)]
     fitting = [end for end in ends if end <= limit]
     if fitting:
         return text[:fitting[-1]]
@@ -186,11 +190,10 @@ def definitions_from(entries, body):
             continue
         article = body[offset:offset + size].decode("utf-8")
         text = to_cp1252(first_sense(article)).strip()
-        if _NO_SENSE.search(text):
-            text = ""
         stub = stub_target(text)
+        sense = tidy(text, header_part(article)) if text and not stub else ""
         senses.setdefault(key, []).append(
-            (number, stub, tidy(text, header_part(article)) if text and not stub else "",
+            (number, stub, "" if _NO_SENSE.search(sense) else sense,
              bool(_VERB_HEADER.search(article.split("\n", 1)[0]))))
     own, stubs, verbs = {}, {}, {}
     for key, found in senses.items():
