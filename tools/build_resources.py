@@ -13,12 +13,57 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import communes, definitions, lexicon, licences, littre  # noqa: E402
+from zorvane_data import communes, definitions, glosses, lexicon, licences, littre  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
+from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
+
+
+def build_words(entries, thesaurus, embedded, out):
+    """DICO, ANA and the definitions file; returns the report lines."""
+    report = []
+    articles = littre.load_definitions()
+    added = lexicon.load_added()
+    lexicon_words = lexicon.group_words(entries)
+    letters = {fold_word(f) for f, _l, _t in entries if len(f) == 1} - {None}
+    grouped, removed = lexicon.select(lexicon_words, articles.headwords,
+                                      lexicon.load_stop_list(), added)
+    before = set(grouped)
+    lexicon.add_words(grouped, added)
+    dico = words.dico_order(grouped)
+    ana = words.ana_order(dico)
+    write_resource(embedded, "ANA", 99, ana)
+    write_resource(embedded, "DICO", 100, dico)
+    lengths = Counter(len(w) for w in dico)
+    report.append("DICO words: %d (ANA %d)" % (len(dico), len(ana)))
+    report.append("words per length: " + ", ".join(
+        "%d: %d" % (n, lengths[n]) for n in sorted(lengths)))
+    report.append("removed by rule: " + ", ".join(
+        "%s %d (%s...)" % (rule, len(ws), " ".join(sorted(ws, key=lambda w: (len(w), w))[:8]))
+        for rule, ws in removed.items()))
+    report.append("letter names removed: %s" % " ".join(sorted(
+        w for w in letters if len(w) > 1 and w not in lexicon_words)))
+    report.append("added by the hand-kept table: %d (%s)" % (
+        len(set(grouped) - before), " ".join(sorted(set(grouped) - before))))
+
+    thesaurus_glosses = glosses.thesaurus_glosses(thesaurus)
+    texts = definitions.source_texts(articles, {w: a[2] for w, a in added.items()},
+                                     thesaurus_glosses)
+    kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses, articles.verbs)
+    values = definitions.entry_values(dico, grouped, kinds)
+    write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
+    short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)
+    total = sum(short.values())
+    report.append("2-12 letter words: %d; texts: %s" % (total, ", ".join(
+        "%s %d (%.1f %%)" % (k, n, 100.0 * n / total) for k, n in short.most_common())))
+    not_admitted = [grouped[w] for w in dico if not grouped[w].admitted()]
+    report.append("NOT: %d (reformed spelling only %d, archaic variant only %d)" % (
+        len(not_admitted), sum(1 for i in not_admitted if "R" in i.variants),
+        sum(1 for i in not_admitted if "R" not in i.variants)))
+    return report
 
 
 def main():
@@ -33,28 +78,10 @@ def main():
     report = []
 
     entries = lexicon.load_entries()
-    grouped = lexicon.group_words(entries)
-    dico = words.dico_order(grouped)
-    ana = words.ana_order(dico)
-    write_resource(embedded, "ANA", 99, ana)
-    write_resource(embedded, "DICO", 100, dico)
-    lengths = Counter(len(w) for w in dico)
-    report.append("DICO words: %d (ANA %d)" % (len(dico), len(ana)))
-    report.append("words per length: " + ", ".join(
-        "%d: %d" % (n, lengths[n]) for n in sorted(lengths)))
+    thesaurus = synonyms.load()
+    report += build_words(entries, thesaurus, embedded, args.out)
 
-    values = definitions.entry_values(dico, grouped, littre.load_definitions())
-    write_bytes(os.path.join(args.out, DEFINITIONS_FILE), definitions.render(values))
-    short = [v for w, v in zip(dico, values) if len(w) < definitions.LONG_WORD]
-    refs = sum(1 for v in short if "§Voir " in v)
-    defined = sum(1 for v in short if v != definitions.EXISTS)
-    report.append("2-12 letter words: %d, with a definition %d, with a cross-reference %d"
-                  " (%.1f %%)" % (len(short), defined - refs, refs, 100.0 * defined / len(short)))
-    report.append("NOT entries: %d (words not admitted by the rule, existence-only"
-                  " entries included: %d)" % (sum(1 for v in values if v.startswith("NOT£")),
-                                              sum(1 for i in grouped.values() if not i.admitted())))
-
-    lines_by_letter, dropped = synonyms.merge(synonyms.load(), lexicon.parts_by_form(entries))
+    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries))
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

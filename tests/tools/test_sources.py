@@ -34,20 +34,52 @@ class LittreTest(unittest.TestCase):
         self.assertEqual(littre.first_sense(ARTICLE_PLAIN), "Battre le chanvre avec l'espade.")
         self.assertEqual(littre.first_sense("<i><small>(x)</small></i>\n<b><big>ÉTYM</big></b>\nX."), "")
 
-    def test_shorten(self):
-        text = "Un. Deux deux. Trois trois trois."
-        self.assertEqual(littre.shorten(text, 100), text)
-        self.assertEqual(littre.shorten(text, 16), "Un. Deux deux.")
-        self.assertEqual(littre.shorten("Un mot puis un autre mot", 15), "Un mot puis...")
+    def test_texts_read_as_whole_sentences(self):
+        long_clause = "Un " + "mot " * 70 + "; puis " + "autre " * 40 + "fin. Deux."
+        for text, part, expected in (
+                ("Un. Deux deux. Trois trois trois.", "", "Un. Deux deux. Trois trois trois."),
+                ("très familière, de dépit.", "Interjection", "Interjection très familière, de dépit."),
+                ("fém. Terme de numismatique. Monnaie.", "", "Terme de numismatique. Monnaie."),
+                ("Surface où l'on marche. à deux pieds du sol.", "", "Surface où l'on marche."),
+                ("V. n. Se dit du cri du chien.", "", "Se dit du cri du chien."),
+                ("Il se conjugue comme crier. Crier de nouveau.", "", "Crier de nouveau."),
+                ("ôté de sa place.", "", "Ôté de sa place.")):
+            self.assertEqual(littre.tidy(text, part), expected, text)
+        for text, limit, expected in (
+                ("Un. Deux deux. Trois trois trois.", 16, "Un. Deux deux."),
+                ("Un mot puis un autre mot. Deux.", 15, "Un mot puis un autre mot."),
+                ("Terme de chimie. Instrument de verre.", 20, "Terme de chimie. Instrument de verre."),
+                (long_clause, 250, long_clause[:long_clause.index(";")].rstrip() + ".")):
+            self.assertEqual(littre.shorten(text, limit), expected, text)
         self.assertEqual(littre.to_cp1252("logos λόγος œuvre"), "logos  œuvre")
 
-    def test_homographs_and_empty_articles(self):
-        parts = [ARTICLE_PLAIN.encode(), "<i><small>(x)</small></i>\n<b>1°</b> Poil du menton.".encode(),
-                 "<i><small>(x)</small></i>\n<b>1°</b> Cheval de Barbarie.".encode()]
-        a, b, c = (len(p) for p in parts)
-        entries = [("BARBE.2", a + b, c), ("BARBE.1", a, b), ("ESPADER", 0, a), ("VIDE", 0, 0)]
-        self.assertEqual(littre.definitions_from(entries, b"".join(parts)),
-                         {"BARBE": "Poil du menton.", "ESPADER": "Battre le chanvre avec l'espade."})
+    def test_article_choice(self):
+        def article(text, header="(x) s. m."):
+            return ("<i><small>%s</small></i>\n<b>1°</b> %s" % (header, text)).encode()
+        parts = [ARTICLE_PLAIN.encode(), article("Poil du menton."), article("Cheval de Barbarie."),
+                 article("Suffixe diminutif."), article("Il sert à lier."), article("Voy. RAS 2."),
+                 article("Plancher de carène."), article("V."), article("Chien qui aboie."),
+                 article("qui exprime la surprise.", "(ha) interj."), article("Arbre."),
+                 article("Teindre en orange.", "(x) v. a."),
+                 article("Qui est relatif au jour ; usité seulement dans livre journal."),
+                 article("Écrit qui paraît chaque jour.")]
+        offsets = [sum(len(p) for p in parts[:i]) for i in range(len(parts))]
+        spans = dict(zip(("ESPADER", "BARBE.1", "BARBE.2", "-ET", "ET", "RAT", "RAS.2", "ABOYER.1",
+                          "ABOYER.2", "HA", "ORANGER.1", "ORANGER.2", "JOURNAL.1", "JOURNAL.2"), zip(offsets, (len(p) for p in parts))))
+        entries = [(head, o, n) for head, (o, n) in spans.items()] + [("VIDE", 0, 0), ("RAS.1", 0, 0)]
+        got = littre.definitions_from(entries, b"".join(parts))
+        self.assertEqual(got.texts, {
+            "BARBE": "Poil du menton.",                 # the first numbered homograph
+            "ESPADER": "Battre le chanvre avec l'espade.",
+            "ET": "Il sert à lier.",                    # not the suffix article "-ET"
+            "RAT": "Plancher de carène.",               # the stub's target, homograph 2
+            "RAS": "Plancher de carène.",
+            "ABOYER": "Chien qui aboie.",               # "V." is no sense
+            "HA": "Interjection qui exprime la surprise.", "ORANGER": "Arbre.",
+            "JOURNAL": "Écrit qui paraît chaque jour."})    # the rare homograph gives way
+        self.assertEqual(got.verbs, {"ORANGER": "Teindre en orange."})
+        self.assertEqual(got.redirected, {"RAT"})
+        self.assertIn("VIDE", got.headwords)
 
 
 THESAURUS = "\n".join([

@@ -2,12 +2,15 @@
 
 Only load_entries() touches the grammalecte package, and only when it is
 called, so the grouping logic can be tested without it installed."""
+import os
 from collections import defaultdict
 
 from .categories import merge_parts, parts_of_tags
 from .folding import fold_word
 
 DICTIONARY = "fr-allvars.json"
+STOP_LIST = "reviewed_short_words.tsv"
+ADDED_WORDS = "added_words.tsv"
 
 # Variant markers of the lexicon: '*' all spellings, 'M' and 'C' classic
 # spelling, 'X' in both classic and reformed dictionaries, 'R' reformed
@@ -41,31 +44,42 @@ def is_common(form, tags):
 
 class WordInfo:
     """What the lexicon says about one folded word."""
-    __slots__ = ("parts", "lemmas", "variants")
+    __slots__ = ("parts", "lemmas", "variants", "forms")
 
     def __init__(self):
         self.parts = defaultdict(set)      # part -> lemmas giving it
         self.lemmas = defaultdict(int)     # folded lemma -> entries
         self.variants = set()
+        self.forms = defaultdict(set)      # folded lemma -> kinds: v, n, p, f
 
     def category(self):
-        return merge_parts({p: len(l) for p, l in self.parts.items()})
+        counts = {p: len(l) for p, l in self.parts.items()}
+        # "locution element" is named only when the word is nothing else
+        if len(counts) > 1:
+            counts.pop("loc", None)
+        return merge_parts(counts)
 
     def admitted(self):
         """Approximate Scrabble admission: see SOURCES.md for the rule."""
-        if not self.variants & OFFICIAL_VARIANTS:
-            return False
-        parts = set(self.parts)
-        if parts and parts <= {"interj", "onomat", "loc"}:
-            return False
-        return True
+        return bool(self.variants & OFFICIAL_VARIANTS)
+
+
+def form_kinds(tags):
+    """'v' for a verb form, else 'n' (noun, adjective...), with 'p' for a
+    plural, 'f' for a feminine and 'm' for a masculine."""
+    fields = tags.split("/", 1)[0].split(":")
+    verb = any(f[:1] == "V" and f[1:2] in ("0", "1", "2", "3") for f in fields)
+    kinds = {"v" if verb else "n"}
+    kinds.update(k for k in ("p", "f", "m") if k in fields)
+    return kinds
 
 
 def group_words(entries, min_len=2, max_len=15):
-    """Folds the common entries to DICO words: {word: WordInfo}."""
+    """Folds the common entries to words: {word: WordInfo}."""
     words = {}
     for form, lemma, tags in entries:
-        if not is_common(form, tags):
+        # one-character forms are letters; "æ" and "œ" would fold to AE, OE
+        if len(form) < 2 or not is_common(form, tags):
             continue
         word = fold_word(form)
         if word is None or not min_len <= len(word) <= max_len:
@@ -78,10 +92,67 @@ def group_words(entries, min_len=2, max_len=15):
             info.parts[part].add(lemma)
         if folded_lemma:
             info.lemmas[folded_lemma] += 1
+            info.forms[folded_lemma] |= form_kinds(tags)
         info.variants.add(tags.rsplit("/", 1)[1] if "/" in tags else "*")
-    # Forms known only as suffix elements are internet domains ("com", "fr"):
-    # no part of speech the program can name, so no word.
-    return {w: i for w, i in words.items() if i.category()}
+    return words
+
+
+def select(words, headwords, stop, added):
+    """The words that stay, and the words each rule removes. headwords: the
+    dictionary's articles; stop: the reviewed stop-list; added: the hand-kept
+    words, which no rule removes."""
+    removed = {"affix": set(), "locution": set(), "stop": set()}
+    kept = {}
+    for word, info in words.items():
+        parts = set(info.parts)
+        if word in added:
+            kept[word] = info
+        elif not parts or parts <= {"préf", "suff"}:
+            removed["affix"].add(word)          # prefixes, suffixes, internet domains
+        elif parts == {"loc"} and word not in headwords:
+            removed["locution"].add(word)       # "ab", "cf": pieces of Latin phrases
+        elif word in stop:
+            removed["stop"].add(word)
+        else:
+            kept[word] = info
+    return kept, removed
+
+
+def add_words(words, added, min_len=2, max_len=15):
+    """The hand-kept words and their other forms, merged into words."""
+    for word, (category, forms, _gloss) in added.items():
+        for form in (word,) + forms:
+            if not min_len <= len(form) <= max_len:
+                continue
+            info = words.setdefault(form, WordInfo())
+            info.variants.add("*")
+            if form == word:
+                info.parts.clear()
+                for part in category.split():
+                    info.parts[part].add(word.lower())
+            elif not info.parts:
+                info.parts["n" if "n" in category.split() else category.split()[0]].add(word.lower())
+            info.lemmas[word] += 1
+            info.forms[word] |= {"n", "p"} if form != word else {"n"}
+    return words
+
+
+def load_table(name):
+    """Rows of a hand-kept table beside this module: tab-separated, '#' lines
+    are comments."""
+    with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as src:
+        return [line.rstrip("\n").split("\t") for line in src
+                if line.strip() and not line.startswith("#")]
+
+
+def load_stop_list():
+    return {row[0] for row in load_table(STOP_LIST) if row[1] == "drop"}
+
+
+def load_added():
+    """{word: (category, other forms, gloss)}."""
+    return {row[0]: (row[1], tuple(f for f in row[2].split(",") if f), row[3])
+            for row in load_table(ADDED_WORDS)}
 
 
 def parts_by_form(entries):
