@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core xdg-utils
     clang libclang-rt-14-dev
-    python3 python3-jsonschema npm ca-certificates
+    python3 python3-jsonschema ca-certificates
     file dpkg-dev lintian man-db
 )
 missing=()
@@ -16,6 +16,9 @@ for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
         missing+=("$package")
 done
+# tools/regenerate needs an npm command; a machine whose Node.js already brings one would
+# refuse Debian's npm package as a conflict.
+command -v npm > /dev/null || missing+=(npm)
 if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
