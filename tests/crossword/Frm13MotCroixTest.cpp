@@ -3,12 +3,10 @@
 
 #include "crossword/Frm13MotCroix.h"
 
-#include "data/ResourceText.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QtTest>
 
 using namespace zorvane;
@@ -272,20 +270,6 @@ private slots:
         form.reset();
         QVERIFY(!test.fake.pointer.busy);
         test.fake.timers.Advance(100);
-    }
-
-    void screenshotAfterASearchOverTheShippedList() {
-        const QByteArray folder = qgetenv("ZORVANE_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ZORVANE_SCREENSHOT_DIR is not set");
-        }
-        testing::TestContext test;
-        QFile ana(QStringLiteral(ZORVANE_RESOURCE_DIR "/ANA.99"));
-        QVERIFY(ana.open(QIODevice::ReadOnly));
-        test.store.ListeAna = data::SplitLines(ana.readAll().toStdString());
-        auto form = Open(test);
-        QVERIFY(!SearchFor(test, *form, QStringLiteral("M??S??E")).isEmpty());
-        QVERIFY(form->grab().save(QString::fromLocal8Bit(folder) + "/Frm13MotCroix.png"));
     }
 };
 

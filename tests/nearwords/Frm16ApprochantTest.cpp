@@ -3,7 +3,6 @@
 
 #include "nearwords/Frm16Approchant.h"
 
-#include "nearwords/DictionaryWords.h"
 #include "support/TestContext.h"
 #include "ui/Twips.h"
 
@@ -197,23 +196,6 @@ private slots:
         QCOMPARE(TextColour(form->LblD), QColor(0x40, 0x40, 0x40));
         QCOMPARE(Background(form->TxtRes), QColor(Qt::white));
         QVERIFY(!test.fake.pointer.busy);
-    }
-
-    // Not a check: the window after a search over the shipped dictionary, for the docs.
-    void screenshotAfterSearch() {
-        const QByteArray folder = qgetenv("ZORVANE_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ZORVANE_SCREENSHOT_DIR not set");
-        }
-        testing::TestContext test(testing::ShippedDictionary());
-        auto form = Open(test);
-        QTest::keyClicks(form->TxtCtrl, QStringLiteral("maison"));
-        form->Opt[1]->click();
-        form->Chk2->click();
-        form->CmdCtrl->click();
-        test.fake.timers.Advance(500);
-        QVERIFY(form->grab().save(QString::fromLocal8Bit(folder) +
-                                  QStringLiteral("/Frm16Approchant.png")));
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include "synonyms/Frm12Syno.h"
 
-#include "data/ResourceText.h"
 #include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "synonyms/SynonymData.h"
@@ -52,19 +51,6 @@ class Frm12SynoTest : public QObject {
         QVERIFY2(!found.isEmpty(), qPrintable(text));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(found.front()).center());
-    }
-
-    // The shipped synonym resources, each in its table as the loader puts it, so the
-    // picture shows real lists.
-    static void LoadShippedSynonyms(data::WordStore& store) {
-        for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            QFile file(QStringLiteral(ZORVANE_RESOURCE_DIR "/SYNONY%1.%2")
-                           .arg(QChar(letter))
-                           .arg(data::kIdSynonymA + (letter - 'A')));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QVERIFY(!data::FillSynonymTable(store.Syno(letter),
-                                            data::SplitLines(file.readAll().toStdString())));
-        }
     }
 
 private slots:
@@ -226,20 +212,6 @@ private slots:
         QVERIFY(
             test->fake.boxes.shown.back().text.endsWith(QStringLiteral("Erreur interne 027 - 9")));
         QCOMPARE(form->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''à ''."));
-    }
-
-    void screenshotAfterASearch() {
-        const QByteArray folder = qgetenv("ZORVANE_SCREENSHOT_DIR");
-        if (folder.isEmpty()) {
-            QSKIP("ZORVANE_SCREENSHOT_DIR is not set");
-        }
-        LoadShippedSynonyms(test->store);
-        auto form = OpenWindow();
-        Type(*form, QStringLiteral("mai"));
-        Click(form->Lst, QStringLiteral("maison"));
-        test->fake.timers.Advance(500);
-        QVERIFY(
-            form->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/Frm12Syno.png")));
     }
 };
 
