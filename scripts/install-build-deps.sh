@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core xdg-utils xdotool imagemagick
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-tidy-14
     python3 python3-jsonschema ca-certificates
     file dpkg-dev lintian man-db
 )

@@ -46,7 +46,7 @@ public:
     std::array<ui::WordListModel*, kLastLength + 1> LstWords{};
     std::array<QLabel*, kLastLength + 1> Nl{};
     std::array<QLabel*, kLastLength + 1> NR{};
-    QListView* LstAna;
+    QListView* LstAna = nullptr;
     ui::WordListModel* LstAnaWords;
     QLabel* LblInfo;
     QLabel* LblT1;

@@ -9,7 +9,6 @@ namespace zorvane::app {
 constexpr std::int16_t PasCascade(std::int16_t posCascade) {
     switch (posCascade) {
     case 0:
-        return 600;
     case 3600:
         return 600;
     case 600:

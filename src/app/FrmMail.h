@@ -29,12 +29,12 @@ public:
     QLabel* LblInfo1;
     QLabel* LblInfo2;
     QLabel* LblInfo3;
-    QLineEdit* TxtNom;
-    QLineEdit* TxtPre;
-    QLineEdit* TxtObj;
-    QPlainTextEdit* TxtRem;
-    std::array<QLabel*, 4> ImgF;
-    QLineEdit* TxtAdresse;
+    QLineEdit* TxtNom = nullptr;
+    QLineEdit* TxtPre = nullptr;
+    QLineEdit* TxtObj = nullptr;
+    QPlainTextEdit* TxtRem = nullptr;
+    std::array<QLabel*, 4> ImgF{};
+    QLineEdit* TxtAdresse = nullptr;
     QPushButton* CmdMail;
     QPushButton* CmdAnnule;
     QLineEdit* Foc;

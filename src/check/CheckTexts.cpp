@@ -6,8 +6,6 @@
 namespace zorvane::check {
 namespace {
 
-using zorvane::operator""_cp;
-
 constexpr std::string_view kCrLf = "\r\n";
 
 } // namespace

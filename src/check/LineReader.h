@@ -12,9 +12,9 @@ namespace zorvane::check {
 
 class LineReader {
 public:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    static constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
     // Far above any real definition line (a few hundred bytes).
-    static constexpr std::size_t kMaxLineLength = 8 * 1024;
+    static constexpr std::size_t kMaxLineLength = std::size_t{8} * 1024;
 
     // Reads from an open file; the caller keeps ownership of it.
     explicit LineReader(std::FILE* file);
@@ -29,7 +29,7 @@ private:
     bool Refill();
 
     std::FILE* file_;
-    std::array<char, kBlockSize> block_; // held in place: a reading allocates no block
+    std::array<char, kBlockSize> block_{}; // held in place: a reading allocates no block
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::string spanning_;      // a line that runs over the end of the block

@@ -6,8 +6,6 @@
 
 namespace zorvane::check {
 
-using zorvane::operator""_cp;
-
 const std::array<PartOfSpeech, 35> kPartsOfSpeech = {{
     {"adj", "adjectif"},
     {"adj adv", "adjectif, adverbe"},

@@ -10,8 +10,6 @@
 namespace zorvane::check {
 namespace {
 
-using zorvane::operator""_cp;
-
 constexpr std::string_view kSection = "Cont";
 constexpr std::string_view kExistenceMarker = "= x§EXISTE"_cp;
 constexpr char kFlagEnd = '\xA3';     // "£"

@@ -12,8 +12,6 @@
 namespace zorvane::cli {
 namespace {
 
-using zorvane::operator""_cp;
-
 struct NamedSubcommand {
     std::string_view name;
     Subcommand subcommand;

@@ -20,8 +20,6 @@
 namespace zorvane::cli {
 namespace {
 
-using zorvane::operator""_cp;
-
 bool OnlyOf(std::string_view text, std::string_view allowed) {
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }

@@ -5,8 +5,6 @@
 
 namespace zorvane::cli {
 
-using zorvane::operator""_cp;
-
 // A commune list read once; a missing resource is a failure, a list cut short a warning.
 template <typename List, typename Fill>
 const List& SearchData::CommuneList(std::optional<List>& list, std::string_view type, int id,

@@ -29,30 +29,31 @@ class Frm14CD final : public QWidget {
 public:
     explicit Frm14CD(app::AppContext& context);
 
-    QLineEdit* TxtCP;
-    QLineEdit* TxtCherche;
-    QLineEdit* TxtMiroir; // hidden: holds the checked name, its change runs the name search
-    QLineEdit* Txt1Foc;   // placeholders over the two entry boxes
-    QLineEdit* Txt2Foc;
-    QLabel* LblInfo;
-    QListWidget* LstLaListe;
-    QLabel* LblCommune;
-    QLabel* LblCommuneMin;
-    QLabel* LblDepartement;
-    QLabel* LblRegion;
-    QLabel* LblCodeRegion;
-    QLabel* LblInsee;
-    QLabel* LblAcademie;
-    QLabel* LblCodeAca;
-    QLabel* LblZoneVac;
-    QLabel* LblLatitude;
-    QLabel* LblLongitude;
-    QPushButton* CmdCopier;
-    QPushButton* CmdGoogleMap;
-    QPushButton* CmdExterne;
-    QPushButton* CmdAbout;
-    QToolButton* ImgCopyTrue;
-    QPushButton* CmdQ;
+    QLineEdit* TxtCP = nullptr;
+    QLineEdit* TxtCherche = nullptr;
+    // hidden: holds the checked name, its change runs the name search
+    QLineEdit* TxtMiroir = nullptr;
+    QLineEdit* Txt1Foc = nullptr; // placeholders over the two entry boxes
+    QLineEdit* Txt2Foc = nullptr;
+    QLabel* LblInfo = nullptr;
+    QListWidget* LstLaListe = nullptr;
+    QLabel* LblCommune = nullptr;
+    QLabel* LblCommuneMin = nullptr;
+    QLabel* LblDepartement = nullptr;
+    QLabel* LblRegion = nullptr;
+    QLabel* LblCodeRegion = nullptr;
+    QLabel* LblInsee = nullptr;
+    QLabel* LblAcademie = nullptr;
+    QLabel* LblCodeAca = nullptr;
+    QLabel* LblZoneVac = nullptr;
+    QLabel* LblLatitude = nullptr;
+    QLabel* LblLongitude = nullptr;
+    QPushButton* CmdCopier = nullptr;
+    QPushButton* CmdGoogleMap = nullptr;
+    QPushButton* CmdExterne = nullptr;
+    QPushButton* CmdAbout = nullptr;
+    QToolButton* ImgCopyTrue = nullptr;
+    QPushButton* CmdQ = nullptr;
     QPushButton* Foc;
     std::unique_ptr<ui::Timer> TimCP;
     std::unique_ptr<ui::Timer> TimNom;

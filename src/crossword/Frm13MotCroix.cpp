@@ -253,7 +253,7 @@ void Frm13MotCroix::TxtSChange(int box) {
 
 // The allowed characters of the text, or, when none is left, what the box held before.
 QString Frm13MotCroix::StringChange(const QString& text) {
-    const QString kept = AllowedCharacters(text);
+    QString kept = AllowedCharacters(text);
     if (!kept.isEmpty()) {
         return kept;
     }

@@ -26,17 +26,17 @@ public:
     explicit Frm13MotCroix(app::AppContext& context);
     ~Frm13MotCroix() override;
 
-    QComboBox* CboLMot;
+    QComboBox* CboLMot = nullptr;
     std::array<QLineEdit*, kLetterBoxes + 1> TxtS{}; // TxtS(1) to TxtS(12); place 0 unused
     std::array<QLabel*, kLetterBoxes + 1> LblN{};
-    QPushButton* CmdRech1;
-    QListWidget* LstCache1;
-    QListWidget* LstRech1;
-    QLabel* LblRech1;
+    QPushButton* CmdRech1 = nullptr;
+    QListWidget* LstCache1 = nullptr;
+    QListWidget* LstRech1 = nullptr;
+    QLabel* LblRech1 = nullptr;
     std::array<ui::CheckImage*, 2> ImgCochA{};
-    QLabel* LblCochA;
+    QLabel* LblCochA = nullptr;
     std::array<QLabel*, 7> Lbl{};
-    QLabel* LblK;
+    QLabel* LblK = nullptr;
     std::unique_ptr<ui::Timer> TimDeb;
     std::unique_ptr<ui::Timer> TimRech1;
 

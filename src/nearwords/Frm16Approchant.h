@@ -23,19 +23,19 @@ class Frm16Approchant final : public QWidget {
 public:
     explicit Frm16Approchant(app::AppContext& context);
 
-    QLineEdit* TxtCtrl;
-    QPushButton* CmdCtrl;
-    QLabel* LblN;
-    QGroupBox* Fra1;
+    QLineEdit* TxtCtrl = nullptr;
+    QPushButton* CmdCtrl = nullptr;
+    QLabel* LblN = nullptr;
+    QGroupBox* Fra1 = nullptr;
     std::array<QLabel*, 2> Lbl{}; // Lbl(1) only; place 0 unused
-    QLabel* LblTaux;
+    QLabel* LblTaux = nullptr;
     std::array<QRadioButton*, 3> Opt{};
-    QCheckBox* Chk2;
-    QPlainTextEdit* TxtRes;
-    QLabel* LblD;
-    QLabel* LblInfo2;
-    QLabel* LblInfo3;
-    QPushButton* Foc;
+    QCheckBox* Chk2 = nullptr;
+    QPlainTextEdit* TxtRes = nullptr;
+    QLabel* LblD = nullptr;
+    QLabel* LblInfo2 = nullptr;
+    QLabel* LblInfo3 = nullptr;
+    QPushButton* Foc = nullptr;
     std::unique_ptr<ui::Timer> TimFind;
 
 protected:

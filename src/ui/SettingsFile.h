@@ -10,7 +10,7 @@
 namespace zorvane::ui {
 
 // Two colours take a few dozen bytes; anything much larger is not ours to read.
-inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+inline constexpr std::size_t kMaxSettingsBytes = std::size_t{64} * 1024;
 
 struct FileRead {
     enum class State { Missing, Read, NotRegular, Unreadable };

@@ -153,7 +153,7 @@ std::optional<std::string_view> FakeResources::Bytes(std::string_view type, int 
     return std::string_view(found->second);
 }
 
-void FakeResources::Add(std::string type, int id, std::string bytes) {
+void FakeResources::Add(const std::string& type, int id, std::string bytes) {
     resources_[type + "." + std::to_string(id)] = std::move(bytes);
 }
 

@@ -118,7 +118,7 @@ public:
 class FakeResources final : public ResourceSource {
 public:
     std::optional<std::string_view> Bytes(std::string_view type, int id) const override;
-    void Add(std::string type, int id, std::string bytes);
+    void Add(const std::string& type, int id, std::string bytes);
 
 private:
     std::map<std::string, std::string> resources_; // "TYPE.id" -> bytes
