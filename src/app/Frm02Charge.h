@@ -26,8 +26,8 @@ public:
 
     QLabel* LblInf1;
     QLabel* LblInf;
-    std::array<QLabel*, 3> LblChargement;
-    std::array<QLabel*, 3> ImgCoche2;
+    std::array<QLabel*, 3> LblChargement{};
+    std::array<QLabel*, 3> ImgCoche2{};
     QLabel* LblMotDef;
     QLabel* LblVer;
     QPushButton* Foc;

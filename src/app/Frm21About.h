@@ -22,7 +22,7 @@ public:
     ~Frm21About() override;
 
     QLabel* Image2;
-    std::array<QLabel*, 6> Lbl;
+    std::array<QLabel*, 6> Lbl{};
     QPushButton* CmdSite;
     QPushButton* CmdQ;
     QPushButton* CmdFoc;

@@ -4,14 +4,12 @@
 #include "check/CheckTexts.h"
 #include "check/WordCheck.h"
 #include "cli/Searches.h"
-#include "data/Cp1252Literal.h"
 
 namespace zorvane::cli {
 namespace {
 
 using check::CheckOutcome;
 using check::WordCheckResult;
-using zorvane::operator""_cp;
 
 WordCheckResult RunCheck(std::string_view word, SearchData& data) {
     const check::CheckSources sources{data.Dictionary(), data.DefinitionsFile(),

@@ -11,8 +11,6 @@
 namespace zorvane::cli {
 namespace {
 
-using zorvane::operator""_cp;
-
 template <typename Words> Answer ListAnswer(const Words& words, std::string message) {
     Answer answer;
     answer.words.assign(words.begin(), words.end());
