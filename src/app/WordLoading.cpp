@@ -9,11 +9,18 @@ namespace zorvane::app {
 WordLoading::WordLoading(ui::Platform& platform, std::string title, data::WordStore& store)
     : platform_(platform), title_(std::move(title)), store_(store) {}
 
+namespace {
+
+std::string FailureText(std::string_view type, int id, std::string_view why) {
+    return std::string("La ressource "_cp) + std::string(type) + std::string(" (n° "_cp) +
+           std::to_string(id) + ") " + std::string(why) + "\r\n" +
+           std::string("Le programme va s'arrêter."_cp);
+}
+
+} // namespace
+
 bool WordLoading::Fail(std::string_view type, int id, std::string_view why) {
-    const std::string text = std::string("La ressource "_cp) + std::string(type) +
-                             std::string(" (n° "_cp) + std::to_string(id) + ") " +
-                             std::string(why) + "\r\n" +
-                             std::string("Le programme va s'arrêter."_cp);
+    const std::string text = FailureText(type, id, why);
     platform_.boxes.Show(ui::ToQt(text), ui::ToQt(title_), ui::Buttons::Ok, ui::Icon::Critical);
     platform_.end.EndProgram(1);
     return false;
