@@ -2,7 +2,7 @@
 // What every tool window is given: the platform, the start-up values and the read-only
 // word data.
 
-#include "app/StartupValues.h"
+#include "data/StartupValues.h"
 #include "data/WordStore.h"
 #include "ui/Platform.h"
 
@@ -16,7 +16,7 @@ namespace zorvane::app {
 
 struct AppContext {
     ui::Platform& platform;
-    StartupValues& values;
+    data::StartupValues& values;
     const data::WordStore& store;
     const anagram::AnagramIndex& index;
     anagram::SharedPackedIndex& packedIndex; // the search's copy of index, made on first use

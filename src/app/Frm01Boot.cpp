@@ -19,7 +19,8 @@ constexpr int kHeightTwips = 3300;
 
 } // namespace
 
-Frm01Boot::Frm01Boot(ui::Platform& platform, StartupValues& values, std::function<void()> handOver)
+Frm01Boot::Frm01Boot(ui::Platform& platform, data::StartupValues& values,
+                     std::function<void()> handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       LblVersion(new QLabel(this)), ImgLogo(new QLabel(this)), platform_(platform), values_(values),
       handOver_(std::move(handOver)), TimReg(platform.timers.Create(QStringLiteral("TimReg"))),
@@ -45,16 +46,16 @@ Frm01Boot::Frm01Boot(ui::Platform& platform, StartupValues& values, std::functio
 }
 
 bool Frm01Boot::Load() {
-    values_.CheminAppli = WithTrailingSeparator(platform_.programFolder, platform_.separator);
+    values_.CheminAppli = data::WithTrailingSeparator(platform_.programFolder, platform_.separator);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move((area.width() - width()) / 2,
              (area.height() - height()) / 3 - ui::TwipsToPixels(500, this));
     }
-    values_.SautLigne = kSautLigne;
-    values_.TitreAppli = kTitreAppli;
+    values_.SautLigne = data::kSautLigne;
+    values_.TitreAppli = data::kTitreAppli;
     values_.FichierDefinitions =
-        DefinitionsPath(values_.CheminAppli, ui::FromQt(LblVersion->text()));
+        data::DefinitionsPath(values_.CheminAppli, ui::FromQt(LblVersion->text()));
 
     if (platform_.instance.PreviousInstanceRunning()) {
         values_.Reponse = static_cast<std::int16_t>(platform_.boxes.Show(

@@ -2,7 +2,7 @@
 // The splash window: refuses a second copy, sets the start-up values, reads the colours,
 // then hands over to the next window.
 
-#include "app/StartupValues.h"
+#include "data/StartupValues.h"
 #include "ui/Platform.h"
 
 #include <QLabel>
@@ -14,7 +14,7 @@ namespace zorvane::app {
 class Frm01Boot final : public QWidget {
     Q_OBJECT
 public:
-    Frm01Boot(ui::Platform& platform, StartupValues& values, std::function<void()> handOver);
+    Frm01Boot(ui::Platform& platform, data::StartupValues& values, std::function<void()> handOver);
 
     // The load handler; false when this copy must end (another one runs).
     bool Load();
@@ -27,7 +27,7 @@ private:
     void TimFinTick();
 
     ui::Platform& platform_;
-    StartupValues& values_;
+    data::StartupValues& values_;
     std::function<void()> handOver_;
     std::unique_ptr<ui::Timer> TimReg;
     std::unique_ptr<ui::Timer> TimFin;

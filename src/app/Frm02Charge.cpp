@@ -46,7 +46,7 @@ QPixmap CheckMark(int side) {
 
 } // namespace
 
-Frm02Charge::Frm02Charge(ui::Platform& platform, const StartupValues& values,
+Frm02Charge::Frm02Charge(ui::Platform& platform, const data::StartupValues& values,
                          data::WordStore& store, anagram::AnagramIndex& index,
                          std::function<void()> handOver)
     : QWidget(nullptr, Qt::FramelessWindowHint), platform_(platform), values_(values),

@@ -3,8 +3,8 @@
 // timer steps, so the window repaints between them, then hands over to the main window.
 
 #include "anagram/AnagramIndex.h"
-#include "app/StartupValues.h"
 #include "app/WordLoading.h"
+#include "data/StartupValues.h"
 #include "ui/Platform.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@ namespace zorvane::app {
 class Frm02Charge final : public QWidget {
     Q_OBJECT
 public:
-    Frm02Charge(ui::Platform& platform, const StartupValues& values, data::WordStore& store,
+    Frm02Charge(ui::Platform& platform, const data::StartupValues& values, data::WordStore& store,
                 anagram::AnagramIndex& index, std::function<void()> handOver);
 
     void Load();
@@ -44,7 +44,7 @@ private:
     void TimFinTick();
 
     ui::Platform& platform_;
-    const StartupValues& values_;
+    const data::StartupValues& values_;
     data::WordStore& store_;
     anagram::AnagramIndex& index_;
     WordLoading loading_;

@@ -67,7 +67,7 @@ QToolButton* MakeButton(QWidget* bar, const char* name, const QString& tip, ui::
 
 } // namespace
 
-MDI::MDI(ui::Platform& platform, StartupValues& values, ToolFactory makeTool)
+MDI::MDI(ui::Platform& platform, data::StartupValues& values, ToolFactory makeTool)
     : Area(new QMdiArea), PicCmd(new QWidget), Foc(new QLineEdit), CmdQ(nullptr),
       platform_(platform), values_(values), makeTool_(std::move(makeTool)),
       TimDem(platform.timers.Create(QStringLiteral("TimDem"))) {

@@ -2,8 +2,8 @@
 // The main window: a multiple-document frame whose client area holds the tool windows,
 // with the tool bar PicCmd along its top. Each tool window exists at most once.
 
-#include "app/StartupValues.h"
 #include "app/Tools.h"
+#include "data/StartupValues.h"
 #include "ui/Platform.h"
 
 #include <QLineEdit>
@@ -23,7 +23,7 @@ using ToolFactory = std::function<QWidget*(Tool)>;
 class MDI final : public QMainWindow {
     Q_OBJECT
 public:
-    MDI(ui::Platform& platform, StartupValues& values, ToolFactory makeTool);
+    MDI(ui::Platform& platform, data::StartupValues& values, ToolFactory makeTool);
 
     // Colours, size and centring; TimDem parks the focus on Foc 100 ms later.
     void Load();
@@ -52,7 +52,7 @@ private:
     void CmdQClick();
 
     ui::Platform& platform_;
-    StartupValues& values_;
+    data::StartupValues& values_;
     ToolFactory makeTool_;
     std::unique_ptr<ui::Timer> TimDem;
     std::map<Tool, QPointer<QWidget>> forms_;

@@ -5,7 +5,7 @@
 namespace zorvane::app {
 
 // Only the values the store lacked are written back, both in one save.
-bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
+bool ReadSavedColours(ui::SettingsStore& store, data::StartupValues& values) {
     const StoredColour fenetre = ResolveColour(
         store.Get(kSettingsApp, kSettingsSection, kKeyCouleurMDI), kDefaultCouleurMDI);
     const StoredColour barre = ResolveColour(
@@ -22,7 +22,7 @@ bool ReadSavedColours(ui::SettingsStore& store, StartupValues& values) {
     return missing.empty() || store.Save(kSettingsApp, kSettingsSection, missing);
 }
 
-bool SaveColours(ui::SettingsStore& store, const StartupValues& values) {
+bool SaveColours(ui::SettingsStore& store, const data::StartupValues& values) {
     return store.Save(
         kSettingsApp, kSettingsSection,
         {{kKeyCouleurMDI, values.CouleurFenetre}, {kKeyCouleurBar, values.CouleurBarre}});

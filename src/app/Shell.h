@@ -20,7 +20,7 @@ public:
     // Loads the splash window; false when this copy ends at once.
     bool Start();
 
-    const StartupValues& Values() const { return values_; }
+    const data::StartupValues& Values() const { return values_; }
     const data::WordStore& Store() const { return store_; }
     const anagram::AnagramIndex& Index() const { return index_; }
     MDI* MainWindow() const { return mdi_; }
@@ -33,7 +33,7 @@ private:
     void ShowContactForm(QWidget* owner);
 
     ui::Platform& platform_;
-    StartupValues values_;
+    data::StartupValues values_;
     data::WordStore store_;
     anagram::AnagramIndex index_;
     anagram::SharedPackedIndex packedIndex_;

@@ -1,9 +1,9 @@
 // The dictionary and Scrabble checks, as their two windows show a result.
 
-#include "app/StartupValues.h"
 #include "check/CheckTexts.h"
 #include "check/WordCheck.h"
 #include "cli/Searches.h"
+#include "data/StartupValues.h"
 
 namespace zorvane::cli {
 namespace {
@@ -13,7 +13,7 @@ using check::WordCheckResult;
 
 WordCheckResult RunCheck(std::string_view word, SearchData& data) {
     const check::CheckSources sources{data.Dictionary(), data.DefinitionsFile(),
-                                      app::StartupValues{}.LongMaxDefinition};
+                                      data::StartupValues{}.LongMaxDefinition};
     WordCheckResult result = check::CheckWord(word, sources);
     if (result.errorNumber != 0) {
         throw DataFailure(check::DefinitionsFileMessage(result.errorNumber));

@@ -1,11 +1,11 @@
 #include "cli/CliRun.h"
 
-#include "app/StartupValues.h"
 #include "cli/AnswerOutput.h"
 #include "cli/CommandLine.h"
 #include "cli/InputChecks.h"
 #include "cli/Searches.h"
 #include "cli/Utf8Text.h"
+#include "data/StartupValues.h"
 
 #include <algorithm>
 #include <exception>
@@ -80,7 +80,7 @@ int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::
         return Written(out, err, kFound);
     }
     if (std::holds_alternative<VersionRequest>(parsed)) {
-        out << "zorvane-cli " << app::kVersionAppli << "\n";
+        out << "zorvane-cli " << data::kVersionAppli << "\n";
         return Written(out, err, kFound);
     }
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {

@@ -13,7 +13,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     ui::fake::FakePlatform fake;
-    app::StartupValues values;
+    data::StartupValues values;
     int loads = 0;
     QSize toolSize{300, 200};
 

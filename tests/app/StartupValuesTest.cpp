@@ -1,10 +1,12 @@
-#include "app/StartupValues.h"
+#include "data/StartupValues.h"
 
 #include "app/ColourSettings.h"
 
 #include <gtest/gtest.h>
 
 using namespace zorvane::app;
+using zorvane::data::DefinitionsPath;
+using zorvane::data::WithTrailingSeparator;
 
 TEST(StartupValues, DefinitionsFileSitsInTheProgramFolderOnce) {
     EXPECT_EQ(WithTrailingSeparator("/opt/zorvane", '/'), "/opt/zorvane/");

@@ -13,7 +13,7 @@ namespace zorvane::e2e {
 struct StartupRun {
     ui::fake::FakePlatform fake;
     ui::Platform platform;
-    app::StartupValues values;
+    data::StartupValues values;
     bool handedOver = false;
     QPointer<app::Frm01Boot> boot;
 

@@ -17,7 +17,7 @@ namespace zorvane::testing {
 
 struct TestContext {
     ui::fake::FakePlatform fake;
-    app::StartupValues values;
+    data::StartupValues values;
     data::WordStore store;
     anagram::AnagramIndex index;
     anagram::SharedPackedIndex packedIndex;

@@ -1,6 +1,6 @@
-#include "app/StartupValues.h"
+#include "data/StartupValues.h"
 
-namespace zorvane::app {
+namespace zorvane::data {
 
 std::string WithTrailingSeparator(std::string folder, char separator) {
     if (folder.empty() || folder.back() != separator) {
@@ -13,4 +13,4 @@ std::string DefinitionsPath(std::string_view cheminAppli, std::string_view versi
     return std::string(cheminAppli) + "definitions" + std::string(version) + ".ret";
 }
 
-} // namespace zorvane::app
+} // namespace zorvane::data

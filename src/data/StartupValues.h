@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zorvane::app {
+namespace zorvane::data {
 
 inline constexpr std::string_view kTitreAppli = "Zorvane";
 inline constexpr std::string_view kVersionAppli = "1.20";
@@ -34,4 +34,4 @@ std::string WithTrailingSeparator(std::string folder, char separator);
 // "definitions" + version + ".ret" in the program folder.
 std::string DefinitionsPath(std::string_view cheminAppli, std::string_view version);
 
-} // namespace zorvane::app
+} // namespace zorvane::data
