@@ -2,6 +2,7 @@
 
 #include "anagram/AnagramSearch.h"
 #include "anagram/InputFilter.h"
+#include "anagram/PackedIndex.h"
 #include "anagram/SearchReport.h"
 #include "data/Cp1252.h"
 #include "ui/Text.h"
@@ -86,7 +87,8 @@ QString Lines(std::initializer_list<const char*> lines) {
 
 } // namespace
 
-Frm11Ana::Frm11Ana(app::AppContext& context)
+Frm11Ana::Frm11Ana(ui::ToolContext& context, const AnagramIndex& index,
+                   SharedPackedIndex& packedIndex)
     : TxtCh(new QLineEdit(this)),
       LblN(MakeLabel(this, QStringLiteral("0"), QStringLiteral("LblN"))),
       CmdCh(new QPushButton(QStringLiteral(" Rechercher"), this)),
@@ -101,7 +103,8 @@ Frm11Ana::Frm11Ana(app::AppContext& context)
                         QStringLiteral("LblWait"))),
       LblA11(MakeLabel(this, QString(), QStringLiteral("LblA11"))),
       TimLoad(context.platform.timers.Create(QStringLiteral("TimLoad"))),
-      TimCherche(context.platform.timers.Create(QStringLiteral("TimCherche"))), context_(context) {
+      TimCherche(context.platform.timers.Create(QStringLiteral("TimCherche"))), context_(context),
+      index_(index), packedIndex_(packedIndex) {
     setObjectName(QStringLiteral("Frm11Ana"));
     setWindowTitle(QStringLiteral("Anagrammes-Tous les mots possibles"));
     setAutoFillBackground(true);
@@ -333,7 +336,7 @@ void Frm11Ana::TimChercheTick() {
     const std::string minimum = TypedBytes(Cbo1->currentText());
     const std::string mandatory = TypedBytes(Text5->text());
     const AnagramResult result =
-        ChercheAnagrammes(context_.packedIndex.Of(context_.index), draw, minimum, mandatory);
+        ChercheAnagrammes(packedIndex_.Of(index_), draw, minimum, mandatory);
     QString withoutBlanks = TxtCh->text();
     withoutBlanks.remove(QLatin1Char(' '));
     if (withoutBlanks != TxtCh->text()) {

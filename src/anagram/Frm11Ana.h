@@ -3,8 +3,8 @@
 // joker "?", chooses a minimum length and a mandatory letter, and gets every word the draw
 // can spell in one list per word length, with the count and the time taken.
 
-#include "app/AppContext.h"
 #include "ui/CheckImage.h"
+#include "ui/ToolContext.h"
 #include "ui/WordListModel.h"
 
 #include <QComboBox>
@@ -22,6 +22,8 @@
 namespace zorvane::anagram {
 
 struct AnagramResult;
+class AnagramIndex;
+class SharedPackedIndex;
 
 class Frm11Ana final : public QWidget {
     Q_OBJECT
@@ -30,7 +32,8 @@ public:
     static constexpr int kLastLength = 12;
 
     // The load handler: builds the window; TimLoad gives the draw box the focus 100 ms later.
-    explicit Frm11Ana(app::AppContext& context);
+    // The index is the one the loading screen built; packedIndex keeps the search's copy of it.
+    Frm11Ana(ui::ToolContext& context, const AnagramIndex& index, SharedPackedIndex& packedIndex);
     ~Frm11Ana() override;
 
     QLineEdit* TxtCh;
@@ -83,8 +86,10 @@ private:
     void LeaveSearching(); // enabled, white, arrow pointer
     int Ask(const QString& text, ui::Buttons buttons, ui::Icon icon);
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
+    const AnagramIndex& index_;
     // The index laid out for the search, built at the first search (behind its waiting state).
+    SharedPackedIndex& packedIndex_;
 };
 
 } // namespace zorvane::anagram

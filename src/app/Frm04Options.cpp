@@ -3,9 +3,9 @@
 #include "app/ColourSettings.h"
 #include "app/SavedColours.h"
 #include "app/SettingsMessages.h"
-#include "app/ToolForm.h"
 #include "ui/Colours.h"
 #include "ui/Text.h"
+#include "ui/ToolForm.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -28,7 +28,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect twips) {
 
 } // namespace
 
-Frm04Options::Frm04Options(AppContext& context, std::function<void()> applyColours)
+Frm04Options::Frm04Options(ui::ToolContext& context, std::function<void()> applyColours)
     : context_(context), applyColours_(std::move(applyColours)) {
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(ui::TwipsSize(5700, 3500, this));
@@ -58,11 +58,11 @@ Frm04Options::Frm04Options(AppContext& context, std::function<void()> applyColou
     connect(CmdDefaut, &QPushButton::clicked, this, &Frm04Options::CmdDefautClick);
     connect(CmdEnregistre, &QPushButton::clicked, this, [this] {
         Save();
-        CloseForm(this);
+        ui::CloseForm(this);
     });
     connect(CmdAnnule, &QPushButton::clicked, this, [this] {
         Restore();
-        CloseForm(this);
+        ui::CloseForm(this);
     });
 
     ShowColours();

@@ -2,7 +2,7 @@
 // The options window: the two colours of the main window, shown at once and saved only on
 // request.
 
-#include "app/AppContext.h"
+#include "ui/ToolContext.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +16,7 @@ class Frm04Options final : public QWidget {
     Q_OBJECT
 public:
     // applyColours repaints the main window from CouleurFenetre and CouleurBarre.
-    Frm04Options(AppContext& context, std::function<void()> applyColours);
+    Frm04Options(ui::ToolContext& context, std::function<void()> applyColours);
 
     QGroupBox* Fra2;
     QLabel* LblColor1;
@@ -38,7 +38,7 @@ private:
     void Restore();
     void ShowColours();
 
-    AppContext& context_;
+    ui::ToolContext& context_;
     std::function<void()> applyColours_;
     bool changed_ = false;
     std::string openedFenetre_;

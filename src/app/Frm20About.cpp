@@ -1,6 +1,6 @@
 #include "app/Frm20About.h"
 
-#include "app/MakerAddresses.h"
+#include "data/MakerAddresses.h"
 #include "ui/Logo.h"
 #include "ui/RtfView.h"
 #include "ui/Text.h"
@@ -18,7 +18,8 @@ constexpr int kFrameHeight = 6900;
 
 } // namespace
 
-Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<void()> showContact)
+Frm20About::Frm20About(ui::ToolContext& context, QWidget* mainWindow,
+                       std::function<void()> showContact)
     : QWidget(mainWindow, Qt::Window), context_(context) {
     setObjectName(QStringLiteral("Frm20About"));
     setWindowTitle(QStringLiteral("A propos du programme"));
@@ -70,8 +71,8 @@ Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<v
     LblCertificat->setCursor(Qt::PointingHandCursor);
     LblCertificat->installEventFilter(this);
 
-    CmdSite =
-        ui::Place(new QPushButton(ui::ToQt(kMakerSiteCaption), FraLoad), 180, 6120, 3600, 480);
+    CmdSite = ui::Place(new QPushButton(ui::ToQt(data::kMakerSiteCaption), FraLoad), 180, 6120,
+                        3600, 480);
     CmdSite->setToolTip(QStringLiteral("Site internet du programme"));
     CmdContact =
         ui::Place(new QPushButton(QStringLiteral("Contact"), FraLoad), 4500, 6120, 1700, 480);
@@ -83,7 +84,7 @@ Frm20About::Frm20About(AppContext& context, QWidget* mainWindow, std::function<v
 
     connect(CmdSite, &QPushButton::clicked, this, [this] {
         Foc->setFocus();
-        OpenPage(kMakerSiteUrl);
+        OpenPage(data::kMakerSiteUrl);
     });
     connect(CmdContact, &QPushButton::clicked, this, std::move(showContact));
     connect(CmdFerme, &QPushButton::clicked, this, &QWidget::close);
@@ -106,7 +107,7 @@ void Frm20About::OpenPage(std::string_view address) {
 bool Frm20About::eventFilter(QObject* watched, QEvent* event) {
     if (watched == LblCertificat && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        OpenPage(kCertificatePage);
+        OpenPage(data::kCertificatePage);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -2,7 +2,7 @@
 // The program's about window: version, notice, the conditions of use read from
 // "Licenceds.rtf" beside the program, and the ways out (web site, certificate, contact).
 
-#include "app/AppContext.h"
+#include "ui/ToolContext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,7 +17,7 @@ class Frm20About final : public QWidget {
     Q_OBJECT
 public:
     // mainWindow places the window; showContact opens the contact form.
-    Frm20About(AppContext& context, QWidget* mainWindow, std::function<void()> showContact);
+    Frm20About(ui::ToolContext& context, QWidget* mainWindow, std::function<void()> showContact);
 
     QFrame* FraLoad;
     QLabel* LblUtilitaire;
@@ -39,7 +39,7 @@ protected:
 private:
     void OpenPage(std::string_view address);
 
-    AppContext& context_;
+    ui::ToolContext& context_;
 };
 
 } // namespace zorvane::app

@@ -1,7 +1,7 @@
 #include "app/FrmMail.h"
 
 #include "app/EnvoyerMail.h"
-#include "app/MakerAddresses.h"
+#include "data/MakerAddresses.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
@@ -56,7 +56,7 @@ QPixmap ErrorMark(int side) {
 
 } // namespace
 
-FrmMail::FrmMail(AppContext& context, QWidget* owner, QWidget* parent)
+FrmMail::FrmMail(ui::ToolContext& context, QWidget* owner, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(ui::ToQt(context_.values.TitreAppli));
@@ -128,8 +128,8 @@ void FrmMail::BuildFields() {
         img->setPixmap(mark);
         img->hide();
     }
-    TxtAdresse = ui::Place(new QLineEdit(ui::ToQt(kMakerContactAddress), this), kFieldLeft, 4860,
-                           kFieldWidth, 315);
+    TxtAdresse = ui::Place(new QLineEdit(ui::ToQt(data::kMakerContactAddress), this), kFieldLeft,
+                           4860, kFieldWidth, 315);
     TxtAdresse->setReadOnly(true);
 
     connect(TxtNom, &QLineEdit::textChanged, this, [this] { FieldChanged(Nom, true); });

@@ -3,7 +3,7 @@
 // message to the user's own mail program as a mailto: link. It shows itself 500 ms after
 // it is created and closes itself 3 seconds after a send.
 
-#include "app/AppContext.h"
+#include "ui/ToolContext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ class FrmMail final : public QWidget {
 public:
     // owner (the main about window) places the form; parent (the main window) holds it, so
     // that it outlives the about window with what the user typed. It is shown by TimDeb.
-    explicit FrmMail(AppContext& context, QWidget* owner = nullptr, QWidget* parent = nullptr);
+    explicit FrmMail(ui::ToolContext& context, QWidget* owner = nullptr, QWidget* parent = nullptr);
 
     // The required fields in the order they are checked, and their marks.
     enum Field { Nom, Pre, Obj, Rem };
@@ -50,7 +50,7 @@ private:
     QString FieldText(Field field) const;
     QWidget* FieldBox(Field field) const;
 
-    AppContext& context_;
+    ui::ToolContext& context_;
 };
 
 } // namespace zorvane::app

@@ -59,7 +59,7 @@ QWidget* Shell::MakeTool(Tool tool) {
     case Tool::CodPos:
         return new communes::Frm14CD(context_);
     case Tool::Ana:
-        return new anagram::Frm11Ana(context_);
+        return new anagram::Frm11Ana(context_, index_, packedIndex_);
     case Tool::MotCroix:
         return new crossword::Frm13MotCroix(context_);
     case Tool::Syno:

@@ -2,11 +2,11 @@
 // The program's run: splash window, loading screen, main window; and what they share.
 
 #include "anagram/PackedIndex.h"
-#include "app/AppContext.h"
 #include "app/Frm01Boot.h"
 #include "app/Frm02Charge.h"
 #include "app/FrmMail.h"
 #include "app/MDI.h"
+#include "ui/ToolContext.h"
 
 #include <QPointer>
 
@@ -37,7 +37,7 @@ private:
     data::WordStore store_;
     anagram::AnagramIndex index_;
     anagram::SharedPackedIndex packedIndex_;
-    AppContext context_{platform_, values_, store_, index_, packedIndex_};
+    ui::ToolContext context_{platform_, values_, store_};
     QPointer<Frm01Boot> boot_;
     QPointer<Frm02Charge> charge_;
     QPointer<MDI> mdi_;

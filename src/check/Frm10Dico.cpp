@@ -58,7 +58,7 @@ QIcon CopyIcon() {
 
 } // namespace
 
-Frm10Dico::Frm10Dico(app::AppContext& context)
+Frm10Dico::Frm10Dico(ui::ToolContext& context)
     : WordCheckForm(context, kLook), LblA(MakeLabel(QString(), QStringLiteral("LblA"))),
       LblDef1(MakeLabel(QString(), QStringLiteral("LblDef1"))),
       LblDef2(MakeLabel(QString(), QStringLiteral("LblDef2"))), CmdCop(new QPushButton(this)),

@@ -12,7 +12,7 @@ class Frm10Dico final : public WordCheckForm {
     Q_OBJECT
 public:
     // The load handler: builds the window with its heading and an empty result.
-    explicit Frm10Dico(app::AppContext& context);
+    explicit Frm10Dico(ui::ToolContext& context);
 
     QLabel* LblA;
     QLabel* LblDef1; // the matched word, or "Ce mot existe dans le dictionnaire."

@@ -20,7 +20,7 @@ const FormLook kLook{"Frm15Scrabble",
 
 } // namespace
 
-Frm15Scrabble::Frm15Scrabble(app::AppContext& context) : WordCheckForm(context, kLook) {
+Frm15Scrabble::Frm15Scrabble(ui::ToolContext& context) : WordCheckForm(context, kLook) {
     PlaceWordRow(240);
     Place(LblD, 240, 840, kResultWidth, 285);
     Place(LblDef4, 240, 1200, kResultWidth, 285);

@@ -10,7 +10,7 @@ class Frm15Scrabble final : public WordCheckForm {
     Q_OBJECT
 public:
     // The load handler: builds the window with an empty result.
-    explicit Frm15Scrabble(app::AppContext& context);
+    explicit Frm15Scrabble(ui::ToolContext& context);
 
 private:
     void TxtCtrlChange();

@@ -34,7 +34,7 @@ QFrame* MakeShape(QWidget* parent, const QString& name, int left, int top) {
 
 } // namespace
 
-WordCheckForm::WordCheckForm(app::AppContext& context, const FormLook& look)
+WordCheckForm::WordCheckForm(ui::ToolContext& context, const FormLook& look)
     : TxtCtrl(new QLineEdit(this)), CmdCtrl(new QPushButton(look.searchCaption, this)),
       LblN(MakeLabel(QStringLiteral("0"), QStringLiteral("LblN"))),
       LblD(

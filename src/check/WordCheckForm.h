@@ -3,9 +3,9 @@
 // button, the status line, the "not found" line, the definition, the points line, the
 // blinking "not admitted" notice with its information picture, and the timed check.
 
-#include "app/AppContext.h"
 #include "check/InfoImage.h"
 #include "check/WordCheck.h"
+#include "ui/ToolContext.h"
 #include "ui/ToolIcons.h"
 
 #include <QFrame>
@@ -52,7 +52,7 @@ public:
     std::unique_ptr<ui::Timer> TimCligno;
 
 protected:
-    WordCheckForm(app::AppContext& context, const FormLook& look);
+    WordCheckForm(ui::ToolContext& context, const FormLook& look);
 
     static void Place(QWidget* widget, int left, int top, int width, int height);
     static void SetTextColour(QWidget* widget, const QColor& colour);
@@ -80,7 +80,7 @@ protected:
     // Enter runs the search while CmdCtrl is the default button.
     void keyPressEvent(QKeyEvent* event) override;
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
 
 private:
     void HideLastResult();

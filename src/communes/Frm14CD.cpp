@@ -1,6 +1,5 @@
 #include "communes/Frm14CD.h"
 
-#include "app/ToolForm.h"
 #include "communes/CommuneDetails.h"
 #include "communes/CommuneFailure.h"
 #include "communes/CommuneLinks.h"
@@ -8,6 +7,7 @@
 #include "data/InternalError.h"
 #include "ui/HtmlProbeFile.h"
 #include "ui/Text.h"
+#include "ui/ToolForm.h"
 #include "ui/ToolLook.h"
 #include "ui/Twips.h"
 
@@ -64,7 +64,7 @@ QIcon CopyIcon(int side) {
 
 } // namespace
 
-Frm14CD::Frm14CD(app::AppContext& context) : context_(context) {
+Frm14CD::Frm14CD(ui::ToolContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("RECHERCHER - Codes postaux et communes de France"));
     setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
     ui::SetToolLook(this);
@@ -185,7 +185,7 @@ void Frm14CD::BuildButtons() {
     connect(CmdGoogleMap, &QPushButton::clicked, this, &Frm14CD::CmdGoogleMapClick);
     connect(CmdExterne, &QPushButton::clicked, this, &Frm14CD::CmdExterneClick);
     connect(CmdAbout, &QPushButton::clicked, this, &Frm14CD::CmdAboutClick);
-    connect(CmdQ, &QPushButton::clicked, this, [this] { app::CloseForm(this); });
+    connect(CmdQ, &QPushButton::clicked, this, [this] { ui::CloseForm(this); });
 }
 
 // Loading: the postal-code list 100 ms after opening, the name list 200 ms later.
@@ -412,7 +412,7 @@ void Frm14CD::CmdExterneClick() {
 void Frm14CD::CmdAboutClick() {
     Foc->setFocus();
     if (!about_) {
-        about_ = new app::Frm21About(context_, this);
+        about_ = new Frm21About(context_, this);
     }
     about_->show();
 }

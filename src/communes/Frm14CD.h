@@ -3,11 +3,11 @@
 // one commune's details, copies them and opens its map directions and town-hall page. It
 // loads its two commune lists in two timer steps each time it opens.
 
-#include "app/AppContext.h"
-#include "app/Frm21About.h"
 #include "communes/CommuneLists.h"
 #include "communes/CommuneRecord.h"
 #include "communes/CommuneSearch.h"
+#include "communes/Frm21About.h"
+#include "ui/ToolContext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ namespace zorvane::communes {
 class Frm14CD final : public QWidget {
     Q_OBJECT
 public:
-    explicit Frm14CD(app::AppContext& context);
+    explicit Frm14CD(ui::ToolContext& context);
 
     QLineEdit* TxtCP = nullptr;
     QLineEdit* TxtCherche = nullptr;
@@ -60,7 +60,7 @@ public:
 
     CommuneSearchMode Mode() const { return searchMode_; }
     // The about window while it is open.
-    app::Frm21About* About() const { return about_; }
+    Frm21About* About() const { return about_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,12 +100,12 @@ private:
     void CmdAboutClick();
     void ShowInfoBox(const std::string& text);
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
     PostcodeList postcodes_;
     NameList names_;
     bool loaded_ = false;
     CommuneSearchMode searchMode_ = CommuneSearchMode::None;
-    QPointer<app::Frm21About> about_;
+    QPointer<Frm21About> about_;
 };
 
 } // namespace zorvane::communes

@@ -53,7 +53,7 @@ void Embolden(QWidget* control) {
 
 } // namespace
 
-Frm13MotCroix::Frm13MotCroix(app::AppContext& context)
+Frm13MotCroix::Frm13MotCroix(ui::ToolContext& context)
     : TimDeb(context.platform.timers.Create(QStringLiteral("TimDeb"))),
       TimRech1(context.platform.timers.Create(QStringLiteral("TimRech1"))), context_(context) {
     setWindowTitle(QStringLiteral("Assistant Mots Croisés"));

@@ -3,9 +3,9 @@
 // the unknown places, the search in a timer tick once the waiting state has painted, and
 // the matching words, copied to the clipboard on a click.
 
-#include "app/AppContext.h"
 #include "crossword/LengthTable.h"
 #include "ui/CheckImage.h"
+#include "ui/ToolContext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ inline constexpr int kLetterBoxes = 12;
 class Frm13MotCroix final : public QWidget {
     Q_OBJECT
 public:
-    explicit Frm13MotCroix(app::AppContext& context);
+    explicit Frm13MotCroix(ui::ToolContext& context);
     ~Frm13MotCroix() override;
 
     QComboBox* CboLMot = nullptr;
@@ -66,7 +66,7 @@ private:
     void ShowFailure(std::string_view placeCode);
     void Tell(const QString& text, ui::Icon icon);
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
     LengthTable lengths_{};
     int length_ = 0;       // the chosen word length, 0 until one is chosen
     QString previousText_; // what the box being typed into held before the key

@@ -35,7 +35,7 @@ QString ResultLines(const std::string& text) {
 
 } // namespace
 
-Frm16Approchant::Frm16Approchant(app::AppContext& context) : context_(context) {
+Frm16Approchant::Frm16Approchant(ui::ToolContext& context) : context_(context) {
     TimFind = context_.platform.timers.Create(QStringLiteral("TimFind"));
     setWindowTitle(QStringLiteral("Mots approchants"));
     setFixedSize(ui::TwipsSize(8760, 6360, this));

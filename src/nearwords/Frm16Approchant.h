@@ -3,7 +3,7 @@
 // words one letter longer or shorter; the search runs in a timer tick once the waiting
 // state has painted.
 
-#include "app/AppContext.h"
+#include "ui/ToolContext.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,7 +21,7 @@ namespace zorvane::nearwords {
 class Frm16Approchant final : public QWidget {
     Q_OBJECT
 public:
-    explicit Frm16Approchant(app::AppContext& context);
+    explicit Frm16Approchant(ui::ToolContext& context);
 
     QLineEdit* TxtCtrl = nullptr;
     QPushButton* CmdCtrl = nullptr;
@@ -52,7 +52,7 @@ private:
     void ShowStatus(const QString& text, QRgb colour);
     void SetResultBackground(QRgb colour);
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
 };
 
 } // namespace zorvane::nearwords

@@ -92,7 +92,7 @@ bool IsRightButtonEvent(const QEvent* event) {
 
 } // namespace
 
-Frm12Syno::Frm12Syno(app::AppContext& context)
+Frm12Syno::Frm12Syno(ui::ToolContext& context)
     : Lbl3(new QLabel(this)), Lst(new QListWidget(this)), Lbl4(new QLabel(this)),
       Cbo2(new QComboBox(this)), TxtMiroir(new QLineEdit(this)), CmdInfo(new QPushButton(this)),
       CmdRechercher(new QPushButton(QStringLiteral(" Rechercher"), this)),

@@ -3,8 +3,8 @@
 // the word searched, a history of the last 12 searches and a copy of the synonyms list. A
 // click on any listed word searches that word in turn.
 
-#include "app/AppContext.h"
 #include "synonyms/SynonymLookup.h"
+#include "ui/ToolContext.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,7 +22,7 @@ class Frm12Syno final : public QWidget {
     Q_OBJECT
 public:
     // The load handler: builds the controls and starts TimDeb.
-    explicit Frm12Syno(app::AppContext& context);
+    explicit Frm12Syno(ui::ToolContext& context);
     ~Frm12Syno() override;
 
     QLabel* Lbl3;         // count message of the prefix list
@@ -63,7 +63,7 @@ private:
     void AddToHistory(const QString& text);
     void ReportFailure(const std::string& report);
 
-    app::AppContext& context_;
+    ui::ToolContext& context_;
     SynonymLookup lookup_;
 };
 

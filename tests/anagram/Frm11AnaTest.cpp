@@ -43,7 +43,7 @@ private slots:
         form.reset(); // its timers belong to the previous context
         test = std::make_unique<testing::TestContext>(std::vector<std::string>{
             "AH", "CA", "HA", "TA", "TAC", "CHAT", "CHTI", "TCHI", "CHUT", "ZOO", "CHATS"});
-        form = std::make_unique<Frm11Ana>(test->context);
+        form = std::make_unique<Frm11Ana>(test->context, test->index, test->packedIndex);
         form->Clock = [this] { return clock; };
         form->show();
         test->fake.timers.Advance(100);
@@ -167,7 +167,7 @@ private slots:
         test = std::make_unique<testing::TestContext>(
             std::vector<std::string>{"WW", "WWW", "WWWW", "WWWWW", "WWWWWW", "WWWWWWW", "WWWWWWWW",
                                      "WWWWWWWWW", "WWWWWWWWWW", "WWWWWWWWWWW", "WWWWWWWWWWWW"});
-        form = std::make_unique<Frm11Ana>(test->context);
+        form = std::make_unique<Frm11Ana>(test->context, test->index, test->packedIndex);
         form->show();
         Search(QStringLiteral("WWWWWWWWWWWW"));
         for (int length = 2; length <= 13; ++length) {

@@ -1,7 +1,7 @@
 // The program's about window: its texts, the conditions of use file and its three links.
 
 #include "app/Frm20About.h"
-#include "app/MakerAddresses.h"
+#include "data/MakerAddresses.h"
 #include "support/TestContext.h"
 #include "ui/Text.h"
 
@@ -50,8 +50,8 @@ private slots:
 
         about->CmdSite->click();
         QTest::mouseClick(about->LblCertificat, Qt::LeftButton);
-        QCOMPARE(test.fake.links.opened, (std::vector<QString>{ui::ToQt(app::kMakerSiteUrl),
-                                                               ui::ToQt(app::kCertificatePage)}));
+        QCOMPARE(test.fake.links.opened, (std::vector<QString>{ui::ToQt(data::kMakerSiteUrl),
+                                                               ui::ToQt(data::kCertificatePage)}));
         test.fake.links.succeeds = false; // a page that cannot open is not reported
         about->CmdSite->click();
         QVERIFY(test.fake.boxes.shown.empty());

@@ -92,7 +92,7 @@ class WindowEqualityTest : public QObject {
 private slots:
     void anagramsInTheWindowsOrder() {
         SharedData shared;
-        anagram::Frm11Ana form(shared.test.context);
+        anagram::Frm11Ana form(shared.test.context, shared.test.index, shared.test.packedIndex);
         form.show();
         shared.test.fake.timers.Advance(100);
         QStringList shown; // the window's list after the last search

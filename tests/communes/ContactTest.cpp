@@ -1,8 +1,8 @@
 // The communes' about window, the contact form and the mailto: link it hands over.
 
 #include "app/EnvoyerMail.h"
-#include "app/Frm21About.h"
 #include "app/FrmMail.h"
+#include "communes/Frm21About.h"
 #include "support/LabelFits.h"
 #include "support/TestContext.h"
 #include "ui/Twips.h"
@@ -159,7 +159,7 @@ private slots:
         main.resize(ui::TwipsSize(12000, 9000, &main));
         auto* communes = new QWidget(&main);
         main.show();
-        QPointer<app::Frm21About> about = new app::Frm21About(test.context, communes);
+        QPointer<communes::Frm21About> about = new communes::Frm21About(test.context, communes);
         about->show();
         QCOMPARE(about->Lbl[4]->text(),
                  QStringLiteral("de  l ' Académie - Zone des vacances scolaires"));

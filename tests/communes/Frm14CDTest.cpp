@@ -242,7 +242,7 @@ private slots:
     void aboutWindowDisablesTheCommunesWindowWhileOpen() {
         CommunesWindow w;
         w.form->CmdAbout->click();
-        QPointer<app::Frm21About> about = w.form->About();
+        QPointer<communes::Frm21About> about = w.form->About();
         QVERIFY(about && about->isVisible());
         QVERIFY(!w.form->isEnabled());
         about->CmdQ->click();

@@ -39,8 +39,7 @@ class ConfigFolderTest : public QObject {
         QCOMPARE(run.fake.boxes.shown[0].icon, ui::Icon::Exclamation);
 
         testing::TestContext test;
-        app::AppContext context{run.platform, test.values, test.store, test.index,
-                                test.packedIndex};
+        ui::ToolContext context{run.platform, test.values, test.store};
         int applied = 0;
         auto* options = new app::Frm04Options(context, [&applied] { ++applied; });
         QPointer<app::Frm04Options> alive = options;

@@ -4,8 +4,8 @@
 
 #include "anagram/AnagramIndex.h"
 #include "anagram/PackedIndex.h"
-#include "app/AppContext.h"
 #include "data/TextHelpers.h"
+#include "ui/ToolContext.h"
 #include "ui/fake/FakePlatform.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ struct TestContext {
     data::WordStore store;
     anagram::AnagramIndex index;
     anagram::SharedPackedIndex packedIndex;
-    app::AppContext context{fake.platform, values, store, index, packedIndex};
+    ui::ToolContext context{fake.platform, values, store};
 
     // dico: the dictionary in its order; the anagram list is derived as the data builder
     // does (words of at most 12 letters, by length then alphabetically). synonymLines:

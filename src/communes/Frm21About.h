@@ -2,7 +2,7 @@
 // The communes' about window: what the commune data hold, and the maker's web site. The
 // communes window stays disabled while it is open.
 
-#include "app/AppContext.h"
+#include "ui/ToolContext.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <array>
 
-namespace zorvane::app {
+namespace zorvane::communes {
 
 class Frm21About final : public QDialog {
     Q_OBJECT
 public:
     // Placed over the main window that holds owner, which it disables until it closes.
-    Frm21About(AppContext& context, QWidget* owner);
+    Frm21About(ui::ToolContext& context, QWidget* owner);
     // Closing (Fermer, Enter, Escape or the close box) deletes the window and enables the
     // owner again.
     ~Frm21About() override;
@@ -30,8 +30,8 @@ public:
 private:
     void PlaceOverMainWindow();
 
-    AppContext& context_;
+    ui::ToolContext& context_;
     QPointer<QWidget> owner_;
 };
 
-} // namespace zorvane::app
+} // namespace zorvane::communes

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace zorvane::app {
+namespace zorvane::data {
 
 inline constexpr std::string_view kMakerSiteCaption = "www.zorvane.example";
 inline constexpr std::string_view kMakerSiteUrl = "https://www.zorvane.example/";
@@ -12,4 +12,4 @@ inline constexpr std::string_view kMakerContactAddress = "contact@zorvane.exampl
 // The page of the program's copyright registration certificate and conditions of use.
 inline constexpr std::string_view kCertificatePage = "https://www.zorvane.example/certificat.html";
 
-} // namespace zorvane::app
+} // namespace zorvane::data

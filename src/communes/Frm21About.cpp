@@ -1,11 +1,11 @@
-#include "app/Frm21About.h"
+#include "communes/Frm21About.h"
 
-#include "app/MakerAddresses.h"
+#include "data/MakerAddresses.h"
 #include "ui/Logo.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 
-namespace zorvane::app {
+namespace zorvane::communes {
 namespace {
 
 constexpr int kWidth = 5640;
@@ -34,7 +34,7 @@ QWidget* ParentFor(QWidget* owner) {
 
 } // namespace
 
-Frm21About::Frm21About(AppContext& context, QWidget* owner)
+Frm21About::Frm21About(ui::ToolContext& context, QWidget* owner)
     : QDialog(ParentFor(owner)), context_(context), owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("A propos"));
@@ -53,7 +53,7 @@ Frm21About::Frm21About(AppContext& context, QWidget* owner)
         Lbl[i]->setGeometry(ui::TwipsRect(kLineLeft, kLineTop + kLineStep * static_cast<int>(i),
                                           kWidth - kLineLeft - 120, 285, this));
     }
-    CmdSite = new QPushButton(ui::ToQt(kMakerSiteCaption), this);
+    CmdSite = new QPushButton(ui::ToQt(data::kMakerSiteCaption), this);
     CmdSite->setToolTip(QStringLiteral("Site internet du programme"));
     CmdSite->setGeometry(ui::TwipsRect(kLineLeft, 2220, 2820, 480, this));
     CmdQ = new QPushButton(QStringLiteral("Fermer"), this);
@@ -62,7 +62,7 @@ Frm21About::Frm21About(AppContext& context, QWidget* owner)
 
     connect(CmdSite, &QPushButton::clicked, this, [this] {
         CmdFoc->setFocus();
-        context_.platform.links.Open(ui::ToQt(kMakerSiteUrl)); // a failure is not reported
+        context_.platform.links.Open(ui::ToQt(data::kMakerSiteUrl)); // a failure is not reported
     });
     connect(CmdQ, &QPushButton::clicked, this, &QWidget::close);
     connect(CmdFoc, &QPushButton::clicked, this, &QWidget::close);
@@ -92,4 +92,4 @@ Frm21About::~Frm21About() {
     }
 }
 
-} // namespace zorvane::app
+} // namespace zorvane::communes

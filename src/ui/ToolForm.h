@@ -4,7 +4,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-namespace zorvane::app {
+namespace zorvane::ui {
 
 // Unloads a tool form: closes the child window that holds it (or the form itself when it
 // stands alone), which destroys it; the next click loads it afresh.
@@ -16,4 +16,4 @@ inline void CloseForm(QWidget* form) {
     }
 }
 
-} // namespace zorvane::app
+} // namespace zorvane::ui
