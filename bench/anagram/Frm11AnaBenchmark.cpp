@@ -13,7 +13,7 @@ using namespace zorvane;
 void BM_ResultsPainted(benchmark::State& state, const char* draw) {
     bench::ShippedContext shipped;
     ui::fake::FakePlatform& fake = shipped.fake;
-    anagram::Frm11Ana form(shipped.context);
+    anagram::Frm11Ana form(shipped.context, shipped.index, shipped.packedIndex);
     form.show();
     fake.timers.Advance(100); // TimLoad
     form.TxtCh->setText(QString::fromLatin1(draw));
