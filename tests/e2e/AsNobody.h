@@ -1,0 +1,31 @@
+#pragma once
+// Root may write a read-only folder and read a file of mode 000, so a permission check run
+// as root proves nothing: there the test function runs again, in a copy of this binary
+// started as the user nobody, and the copy's verdict is the test's.
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QtTest>
+#include <unistd.h>
+
+namespace zorvane::e2e {
+
+inline bool Privileged() {
+    return ::geteuid() == 0;
+}
+
+inline void RunAsNobody() {
+    QString function = QString::fromLatin1(QTest::currentTestFunction());
+    if (QTest::currentDataTag() != nullptr) {
+        function += ':' + QString::fromLatin1(QTest::currentDataTag());
+    }
+    QProcess copy;
+    copy.setProcessChannelMode(QProcess::ForwardedChannels);
+    copy.start(QStringLiteral("setpriv"), {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                           QCoreApplication::applicationFilePath(), function});
+    QVERIFY(copy.waitForFinished(120000));
+    QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.exitCode(), 0);
+}
+
+} // namespace zorvane::e2e
