@@ -16,7 +16,6 @@
 #include "ui/QtPlatform.h"
 #include "ui/fake/FakePlatform.h"
 
-#include <QListWidget>
 #include <QPlainTextEdit>
 
 using namespace zorvane;
@@ -66,16 +65,6 @@ struct RunningProgram {
         return qobject_cast<Form*>(Main()->ToolForm(tool));
     }
 };
-
-void ClickItem(QListWidget* list, const QString& text) {
-    ClickRow(list, static_cast<int>(Rows(list).indexOf(text)));
-}
-
-QString WithNul() {
-    QString text = QStringLiteral("ab");
-    text += QChar(u'\0');
-    return text + QStringLiteral("cd");
-}
 
 // Every visible text box of every window.
 QList<QPointer<QWidget>> VisibleTextBoxes() {
@@ -182,7 +171,7 @@ private slots:
         QVERIFY(Rows(form->LstLaListe).contains("01000 BOURG EN BRESSE"));
         QTest::mouseClick(form->Txt2Foc, Qt::LeftButton);
         QTest::keyClicks(form->TxtCherche, QStringLiteral("saint denis"));
-        ClickItem(form->LstLaListe, QStringLiteral("97400 ST DENIS"));
+        ClickRow(form->LstLaListe, int(Rows(form->LstLaListe).indexOf("97400 ST DENIS")));
         QCOMPARE(form->LblDepartement->text(), QStringLiteral("974 La Réunion"));
         ExpectNoBox("communes");
     }
@@ -201,7 +190,7 @@ private slots:
     void hostilePastesIntoEveryTextBox() {
         const QStringList texts = {QStringLiteral("😀猫漢字🐈ДЖ"), QString(10000, QChar(u'e')),
                                    QString::fromUtf8("\x01\x02\t\r\n\x1b\x7f\xc2\x85\xc2\x9f"),
-                                   WithNul(),
+                                   QString::fromUtf8("ab\0cd", 5),
                                    QStringLiteral("é?*ŒÀ") + QStringLiteral("👍").repeated(5000)};
         const QList<QPointer<QWidget>> boxes = VisibleTextBoxes();
         QList<QPointer<QWidget>> enabled;
