@@ -144,45 +144,43 @@ private slots:
         t.Note(QStringLiteral("contact form visible: %1").arg(mail->isVisible()));
         t.Note(Outcome(fake, shell));
 
-        // Other starts: saved colours, a store that refuses, resources missing or broken.
-        const std::vector<std::pair<QString, std::function<void(ui::fake::FakePlatform&)>>> starts =
-            {
+        // Other starts: saved colours, a store that refuses, resources missing or broken, the
+        // loading screen's hidden button.
+        const std::vector<
+            std::pair<QString, std::function<void(ui::fake::FakePlatform&, app::Shell&)>>>
+            starts = {
                 {"saved 255 and garbage",
-                 [](auto& f) {
+                 [](auto& f, auto&) {
                      f.settings.values["ZRVN/Options/CouleurMDI"] = "255";
                      f.settings.values["ZRVN/Options/CouleurBar"] = "&Hgris";
                  }},
                 {"store refuses",
-                 [](auto& f) {
+                 [](auto& f, auto&) {
                      f.settings.writable = false;
                      f.settings.fault = ui::SettingsFault::FileUnreadable;
                  }},
-                {"DICO empty", [](auto& f) { f.resources.Add("DICO", 100, std::string(2, '\0')); }},
-                {"SYNONYK empty", [](auto& f) { f.resources.Add("SYNONYK", 111, ""); }},
+                {"DICO empty",
+                 [](auto& f, auto&) { f.resources.Add("DICO", 100, std::string(2, '\0')); }},
+                {"SYNONYK empty", [](auto& f, auto&) { f.resources.Add("SYNONYK", 111, ""); }},
                 {"SYNONYK corrupt",
-                 [](auto& f) { f.resources.Add("SYNONYK", 111, "ligne sans section"); }},
+                 [](auto& f, auto&) { f.resources.Add("SYNONYK", 111, "ligne sans section"); }},
+                {"Foc during loading",
+                 [](auto& f, app::Shell& started) {
+                     f.timers.Advance(610);
+                     started.LoadingScreen()->Foc->click();
+                 }},
             };
         for (const auto& [name, prepare] : starts) {
             ui::fake::FakePlatform other;
             AddWordResources(other.resources);
-            prepare(other);
             app::Shell run(other.platform);
             QVERIFY(run.Start());
+            prepare(other, run); // settings are read at 500 ms, resources from 600 ms
             while (run.MainWindow() == nullptr && !other.end.ended && other.timers.FireNext()) {
             }
             t.Note(name + QStringLiteral(": ") + Outcome(other, run));
         }
         QVERIFY2(t.Matches(QStringLiteral("startup")), t.Mismatch());
-    }
-
-    void loadingEndsOnFocWithoutQuestion() {
-        ui::fake::FakePlatform fake;
-        AddWordResources(fake.resources);
-        app::Shell shell(fake.platform);
-        QVERIFY(shell.Start());
-        fake.timers.Advance(610);
-        shell.LoadingScreen()->Foc->click();
-        QVERIFY(fake.end.ended && fake.end.status == 0 && fake.boxes.shown.empty());
     }
 
     void mainWindow() {
