@@ -34,27 +34,25 @@ constexpr int kSearchTimeoutMs = 20000;
 // single-instance lock) is recorded instead.
 struct RunningProgram {
     ui::QtPlatform real;
-    ui::fake::FakeMessageBoxes boxes;
-    ui::fake::FakeClipboard clipboard;
-    ui::fake::FakeLinkOpener links;
-    ui::fake::FakeColourDialog colours;
-    ui::fake::FakeHtmlBrowser browser;
-    ui::fake::FakeSettingsStore settings;
-    ui::fake::FakeSingleInstance instance;
-    ui::Platform platform{boxes,
-                          real.Services().timers,
-                          real.Services().pointer,
-                          clipboard,
-                          links,
-                          colours,
-                          browser,
-                          settings,
-                          real.Services().resources,
-                          instance,
-                          real.Services().end,
-                          ZORVANE_PROGRAM_FOLDER, // holds the definitions file and the licence
-                          '/'};
+    ui::fake::FakePlatform fake;
+    ui::Platform platform;
     app::Shell shell{platform};
+
+    // The program folder holds the definitions file and the licence.
+    RunningProgram()
+        : platform{fake.boxes,
+                   real.Services().timers,
+                   real.Services().pointer,
+                   fake.clipboard,
+                   fake.links,
+                   fake.colours,
+                   fake.browser,
+                   fake.settings,
+                   real.Services().resources,
+                   fake.instance,
+                   real.Services().end,
+                   ZORVANE_PROGRAM_FOLDER,
+                   '/'} {}
 
     app::MDI* Main() const { return shell.MainWindow(); }
     bool Ready() const { return Main() != nullptr && Main()->isVisible(); }
@@ -89,10 +87,10 @@ class EndToEndTest : public QObject {
 
     // No message box came up since the last call but the copy notices.
     void ExpectNoBox(const char* step) {
-        for (const auto& box : program->boxes.shown) {
+        for (const auto& box : program->fake.boxes.shown) {
             QVERIFY2(box.icon == ui::Icon::Information, qPrintable(step + (": " + box.text)));
         }
-        program->boxes.shown.clear();
+        program->fake.boxes.shown.clear();
     }
 
 private slots:
@@ -101,7 +99,7 @@ private slots:
         QVERIFY(program->shell.Start());
         QTRY_VERIFY_WITH_TIMEOUT(program->Ready(), kLoadTimeoutMs);
         QVERIFY(program->shell.LoadingScreen() == nullptr);
-        QCOMPARE(program->settings.saved.size(), std::size_t{2}); // the first start's defaults
+        QCOMPARE(program->fake.settings.saved.size(), std::size_t{2}); // the first start's defaults
         ExpectNoBox("loading");
     }
 
@@ -113,7 +111,7 @@ private slots:
                                   kSearchTimeoutMs);
         QVERIFY(!dico->LblDef3->text().isEmpty()); // read from the definitions file
         dico->CmdCop->click();
-        QVERIFY(program->clipboard.text.contains(dico->LblDef3->text()));
+        QVERIFY(program->fake.clipboard.text.contains(dico->LblDef3->text()));
         auto* scrabble = program->Open<check::Frm15Scrabble>(Tool::Scrabble);
         QTest::keyClicks(scrabble->TxtCtrl, QStringLiteral("chien"));
         scrabble->CmdCtrl->click();

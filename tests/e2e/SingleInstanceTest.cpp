@@ -16,10 +16,7 @@ namespace {
 // The process id a lock file names (its first line).
 qint64 LockOwner(const QString& lockPath) {
     QFile lock(lockPath);
-    if (!lock.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    return lock.readLine().trimmed().toLongLong();
+    return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
 }
 
 } // namespace
