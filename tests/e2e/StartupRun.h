@@ -32,12 +32,10 @@ struct StartupRun {
 
     // Load, then the colours read and the hand-over to the loading screen; true when it came.
     bool RunToLoadingScreen() {
-        if (!Load()) {
-            return false;
-        }
+        const bool loaded = Load();
         fake.timers.Advance(600);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return handedOver;
+        return loaded && handedOver;
     }
 };
 
