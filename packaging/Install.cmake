@@ -41,7 +41,10 @@ foreach(source IN ITEMS packaging/changelog packaging/man/zorvane.1 packaging/ma
         DEPENDS ${PROJECT_SOURCE_DIR}/${source})
     list(APPEND compressed ${gz})
 endforeach()
-add_custom_target(zorvane_docs ALL DEPENDS ${compressed})
+add_custom_target(zorvane_docs DEPENDS ${compressed})
+# Made with the program, so that installing or packaging right after building only the
+# program's targets (the README's run command) finds them.
+add_dependencies(zorvane zorvane_docs)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright
         resources/SOURCES.md docs/json-schema.md docs/zorvane-cli.schema.json
         DESTINATION ${ZORVANE_DOC_DIR})

@@ -36,7 +36,8 @@ for pkg in "${NPM_PACKAGES[@]}"; do
   flat="$(printf '%s' "$name" | sed 's#^@##; s#/#-#')"
   tarball="$CACHE/tarballs/$flat-$version.tgz"
   if [ ! -f "$tarball" ]; then
-    (cd "$CACHE/tarballs" && npm pack --silent "$pkg" >/dev/null)
+    # Errors only, not --silent: a failed download (proxy, certificate) must say why.
+    (cd "$CACHE/tarballs" && npm pack --loglevel=error "$pkg" >/dev/null)
   fi
   dest="$CACHE/npm/$name"
   if [ ! -f "$dest/.version" ] || [ "$(cat "$dest/.version")" != "$version" ]; then

@@ -61,7 +61,7 @@ private:
     std::size_t warned_ = 0;
 };
 
-// A failed write (full disk, closed pipe) is the worst outcome: the script lost its answer.
+// A failed write (full disk) is the worst outcome: the script lost its answer.
 int Written(std::ostream& out, std::ostream& err, int status) {
     if (!out.flush()) {
         err << "zorvane-cli : la réponse n'a pas pu être écrite.\n";

@@ -5,9 +5,13 @@
 #include "data/EmbeddedTable.h"
 #include "data/StartupValues.h"
 
+#include <csignal>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
+    // A reader that stops early (`| head`) ends us quietly, as it ends any filter, even when
+    // the parent ignores SIGPIPE: a closed pipe is not a write error the user should see.
+    std::signal(SIGPIPE, SIG_DFL);
     using namespace zorvane;
     const std::vector<std::string> args(argv + 1, argv + argc);
     cli::SearchData searchData(data::EmbeddedBytes,
