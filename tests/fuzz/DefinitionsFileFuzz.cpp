@@ -6,12 +6,10 @@
 // before the file text so that the reader's 64 KB block ends 0 to 127 bytes into it; then
 // the file text.
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "check/DefinitionsFile.h"
 #include "check/LineReader.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,7 +24,7 @@ namespace {
 
 // Lines end with CR LF, LF or a lone CR; a last line needs no end; an empty text has none.
 // A line longer than the reader's bound is no line at all for it.
-FUZZ_REFERENCE std::vector<std::string_view> Lines(std::string_view text) {
+ZORVANE_ORACLE std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
@@ -46,7 +44,7 @@ FUZZ_REFERENCE std::vector<std::string_view> Lines(std::string_view text) {
 }
 
 // Walks the characters itself: library calls would be traced as code under test.
-FUZZ_REFERENCE std::string_view Trimmed(std::string_view text) {
+ZORVANE_ORACLE std::string_view Trimmed(std::string_view text) {
     const char* begin = text.data();
     const char* end = begin + text.size();
     while (begin != end && *begin == ' ') {
@@ -58,7 +56,7 @@ FUZZ_REFERENCE std::string_view Trimmed(std::string_view text) {
     return {begin, static_cast<std::size_t>(end - begin)};
 }
 
-FUZZ_REFERENCE std::string ReferenceEntry(std::string_view contents, std::string_view section,
+ZORVANE_ORACLE std::string ReferenceEntry(std::string_view contents, std::string_view section,
                                           std::string_view key) {
     const std::vector<std::string_view> lines = Lines(contents);
     const std::string header = "[" + AsciiUpper(section) + "]";
@@ -81,10 +79,9 @@ FUZZ_REFERENCE std::string ReferenceEntry(std::string_view contents, std::string
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(bytes), size);
-    const std::string section(TakeLine(input));
-    const std::string key(TakeLine(input));
+FUZZ_TARGET(input) {
+    const std::string section(TakePart(input));
+    const std::string key(TakePart(input));
     // Kept between runs: a fresh 64 KB text each time would cost more than the reading.
     static std::string contents;
     contents.clear();
@@ -115,5 +112,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(contents.find(found.entry) != std::string::npos);
     FUZZ_CHECK(found.entry ==
                ReferenceEntry(std::string_view(contents).substr(filler), section, key));
-    return 0;
 }

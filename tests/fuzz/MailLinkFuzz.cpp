@@ -3,17 +3,15 @@
 //
 // Input: the five fields separated by NUL bytes (the body may hold line ends).
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "app/EnvoyerMail.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace {
 
-FUZZ_REFERENCE std::string CrLfEncoded(std::string_view text) {
+ZORVANE_ORACLE std::string CrLfEncoded(std::string_view text) {
     std::string encoded;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text.substr(i, 2) == "\r\n") {
@@ -28,8 +26,7 @@ FUZZ_REFERENCE std::string CrLfEncoded(std::string_view text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(input) {
     const std::string_view address = TakePart(input, '\0');
     const std::string_view subject = TakePart(input, '\0');
     const std::string_view body = TakePart(input, '\0');
@@ -49,5 +46,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
     }
     FUZZ_CHECK(zorvane::app::MailtoLink(address, subject, body, cc, bcc) == expected);
-    return 0;
 }

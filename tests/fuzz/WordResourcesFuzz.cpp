@@ -1,17 +1,15 @@
 // Resource splitting and the filling of a synonym letter table from arbitrary bytes.
 
-#include "FuzzCheck.h"
+#include "FuzzHarness.h"
 #include "data/ResourceText.h"
 #include "data/TextHelpers.h"
 #include "data/WordStore.h"
 
-#include <cstdint>
 #include <string_view>
 
 using namespace zorvane::data;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string_view data(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(data) {
     const std::vector<std::string> lines = SplitLines(data);
 
     // The split loses nothing and keeps no separator.
@@ -27,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (const auto broken = FillSynonymTable(table, lines)) {
         FUZZ_CHECK(!broken->empty());
         FUZZ_CHECK(table.NbSyno == before); // refused data leave the table as it was
-        return 0;
+        return;
     }
     FUZZ_CHECK(lines.size() <= kSynonymPlaces);
     FUZZ_CHECK(table.NbSyno == static_cast<int>(lines.size()));
@@ -37,5 +35,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         FUZZ_CHECK(table.Syno[i] == lines[i]);
         FUZZ_CHECK(table.CleSyno[i] == SubAccents(headword, headword.size()));
     }
-    return 0;
 }

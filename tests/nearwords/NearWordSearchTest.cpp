@@ -31,7 +31,7 @@ TEST(ResultLine, WordColumnLengthAndPercentage) {
     EXPECT_EQ(ResultLine("MAISON", 10000), "MAISON          6  100%");
     EXPECT_EQ(ResultLine("ABCDEFGHIJ", 8333), "ABCDEFGHIJ      10 83%");
     EXPECT_EQ(ResultLine("ABCDEFGHIJKLMNO", 9999), "ABCDEFGHIJKLMNO 15 99%");
-    EXPECT_EQ(ResultLine("AB", 512), "AB              2   5%");
+    EXPECT_EQ(ResultLine("ABCDEFGHI", 512), "ABCDEFGHI       9   5%");
 }
 
 TEST(HundredthsOfPercent, TwoDecimalsHalfToEven) {
