@@ -10,18 +10,16 @@ EMBEDDED = os.path.join(ROOT, "embedded")
 TABLES = os.path.join(os.path.dirname(__file__), "..", "..", "tools", "zorvane_data")
 LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
 
-POS_CODES = {
-    "adj", "adj adv", "adj interj", "adj interj n", "adj n", "adj n v", "adj prép",
-    "adj pron", "adj v", "adv", "adv conj", "adv loc", "adv n", "adv prép", "adv pron",
-    "adv v", "art", "conj", "conj n", "interj", "interj n", "loc", "loc adv", "n",
-    "n conj", "n préf", "n prép", "n pron", "n suff", "n v", "onomat", "préf", "prép",
-    "pron", "v"}
-# The codes the synonyms window has a caption for.
-LABELLED_CODES = {
-    "adj", "adj adv", "adj interj", "adj interj n", "adj n", "adj n v", "adj prép", "adj pron",
-    "adj v", "adv", "adv conj", "adv loc", "adv n", "adv prép", "adv pron", "adv v", "art", "conj",
-    "conj n", "expr", "interj", "interj n", "loc", "n", "n adv", "n préf", "n prép", "n prép v",
-    "n pron", "n v", "préf", "prép", "pron", "v"}
+
+
+def program_codes(source):
+    """The codes one of the program's label tables holds: its {"code", "label"} rows."""
+    with open(os.path.join(ROOT, "..", "src", source), encoding="utf-8") as src:
+        return set(re.findall(r'\{"([^"]+)"(?:_cp)?, "', src.read()))
+
+
+POS_CODES = program_codes("check/PartsOfSpeech.cpp")
+LABELLED_CODES = program_codes("synonyms/SynonymMessages.cpp")  # the synonyms window's captions
 # The letter table the synonym lookup scans for the first character of its key.
 ACCENTED_FIRST = {"à": "A", "â": "A", "ç": "C", "é": "E", "è": "E", "ê": "E", "ô": "O"}
 SUB_ACCENTS = str.maketrans("àäâçéèëêïîöôùüûÿ", "aaaceeeeiioouuuy")
@@ -79,6 +77,12 @@ class WordListTest(unittest.TestCase):
         self.assertGreaterEqual(len(words), 400000)
         self.assertTrue(all(re.fullmatch(r"[A-Z]{2,15}", w) for w in words))
         self.assertTrue(all(a < b for a, b in zip(words, words[1:])), "order or duplicates")
+        # Common words, the shortest ones players use, hand-kept ones; no symbols, letter
+        # names, abbreviations, affixes, locution parts or proper nouns.
+        for word in ("MAISON", "ETRE", "AVOIR", "ELEPHANT", "KIWI", "QI", "AA", "KAT", "HOC", "ZUT"):
+            self.assertIn(word, words)
+        for word in ("KM", "OE", "PT", "TV", "WWW", "ORG", "AB", "LYON", "FRANCE"):
+            self.assertNotIn(word, words)
 
     def test_ana_is_dico_up_to_12_letters_by_length(self):
         ana = read_resource("ANA.99")
@@ -156,6 +160,9 @@ class DefinitionsTest(unittest.TestCase):
                                 "%s -> %s" % (word, target))
                 refs += 1
         self.assertGreater(refs, 0)
+        for word, start in (("MAISON", "OK£n§Bâtiment"), ("SUIS", "OK£v§Voir ETRE."),
+                            ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR.")):
+            self.assertTrue(values[word].startswith(start), values[word])
 
 
 class HandKeptTablesTest(unittest.TestCase):
