@@ -40,10 +40,6 @@ TEST(CliBinary, SearchesTheShippedData) {
     EXPECT_GT(LinesOf(anagrams.out), 1000u);
     EXPECT_EQ(anagrams.out.find('\n'), 12u); // the first word uses every letter of the draw
 
-    const Output near = RunCli("near MAISON --lengths");
-    EXPECT_EQ(near.status, 0);
-    EXPECT_NE(near.out.find("\nMAISONS         7  92%\n"), std::string::npos) << near.out;
-
     const Output check = RunCli("check maison --json");
     EXPECT_EQ(check.status, 0); // the definitions file beside the executable was read
     EXPECT_NE(check.out.find("\"definition\":\""), std::string::npos) << check.out;
