@@ -4,6 +4,9 @@
 #include "FuzzHarness.h"
 #include "communes/CommuneRecord.h"
 
+#include <string>
+#include <vector>
+
 using namespace zorvane::communes;
 
 namespace {

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <map>
-#include <numeric>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #ifndef ZORVANE_ORACLE
@@ -44,49 +43,49 @@ ZORVANE_ORACLE inline std::vector<std::string> Spellable(const std::vector<std::
 }
 
 // The window's order: longest first, then the joker standing for A to Z in turn, then the
-// subsets of the draw's places by falling mask (the first place the highest bit); a word is
-// listed where it is first met, unless it lacks the mandatory text.
+// subsets of the draw's places by falling mask (the first place the highest bit), the words
+// of one subset in list order; a word is listed where it is first met, unless it lacks the
+// mandatory text. The highest mask that spells a word takes each needed letter at its
+// first place left, so no subset needs walking.
 ZORVANE_ORACLE inline std::vector<std::string> WalkedOrder(const std::vector<std::string>& list,
                                                            std::string draw, int minimum,
                                                            const std::string& mandatory) {
-    std::map<std::string, std::vector<std::string>> byLetters; // each in list order
-    for (const std::string& word : list) {
-        std::string letters = word;
-        std::sort(letters.begin(), letters.end());
-        byLetters[letters].push_back(word);
-    }
     const std::size_t n = draw.size();
     const std::size_t joker = draw.find('?');
     std::set<std::string> met;
-    std::vector<std::string> order;
-    for (int length = static_cast<int>(n); length >= minimum; --length) {
+    std::multimap<std::tuple<std::size_t, char, unsigned>, std::string> byMeeting;
+    for (const std::string& word : list) {
+        if (static_cast<int>(word.size()) < minimum || !met.insert(word).second) {
+            continue;
+        }
         for (char stand = 'A'; stand <= (joker == std::string::npos ? 'A' : 'Z'); ++stand) {
             if (joker != std::string::npos) {
                 draw[joker] = stand;
             }
-            // Taking the places in letter order gives each subset's letters already sorted.
-            std::vector<std::size_t> places(n);
-            std::iota(places.begin(), places.end(), 0);
-            std::stable_sort(places.begin(), places.end(),
-                             [&](std::size_t x, std::size_t y) { return draw[x] < draw[y]; });
-            for (unsigned mask = (1U << n) - 1; mask >= 3; --mask) {
-                if (std::popcount(mask) != length) {
-                    continue;
-                }
-                std::string letters;
-                for (const std::size_t place : places) {
-                    if ((mask >> (n - 1 - place) & 1) != 0) {
-                        letters += draw[place];
-                    }
-                }
-                const auto words = byLetters.find(letters);
-                for (const std::string& word :
-                     words == byLetters.end() ? std::vector<std::string>{} : words->second) {
-                    if (met.insert(word).second && word.find(mandatory) != std::string::npos) {
-                        order.push_back(word);
-                    }
+            std::array<int, 256> need{};
+            for (const char c : word) {
+                ++need[static_cast<unsigned char>(c)];
+            }
+            unsigned mask = 0;
+            std::size_t taken = 0;
+            for (std::size_t place = 0; place < n; ++place) {
+                int& needed = need[static_cast<unsigned char>(draw[place])];
+                if (needed > 0) {
+                    --needed;
+                    mask |= 1U << (n - 1 - place);
+                    ++taken;
                 }
             }
+            if (taken == word.size()) {
+                byMeeting.emplace(std::tuple(n - word.size(), stand, ~mask), word);
+                break;
+            }
+        }
+    }
+    std::vector<std::string> order;
+    for (const auto& [meeting, word] : byMeeting) {
+        if (word.find(mandatory) != std::string::npos) {
+            order.push_back(word);
         }
     }
     return order;
