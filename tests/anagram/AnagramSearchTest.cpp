@@ -79,6 +79,13 @@ TEST(ChercheAnagrammes, SharedBucketsAndRepeatsAreFiltered) {
     EXPECT_EQ(Texts(search.Run("ACCIDENTELS", "11").combined), Words{"ACCIDENTELS"});
     // A further word stored twice in its bucket is listed once.
     EXPECT_EQ(Texts(search.Run("TACH", "4").combined), (Words{"CHAT", "TACH"}));
+    // 13050 permutations of one multiset share one bucket, which grows to hold them all.
+    Words permutations;
+    std::string word = "ABCDEFGHIJ";
+    for (int i = 0; i < 13050 && std::next_permutation(word.begin(), word.end()); ++i) {
+        permutations.push_back(word);
+    }
+    EXPECT_EQ(Texts(Searcher(permutations).Run("JIHGFEDCBA", "10").combined), permutations);
 }
 
 TEST(ChercheAnagrammes, AgreesWithOraclesOnRandomDraws) {

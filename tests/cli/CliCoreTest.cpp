@@ -1,6 +1,7 @@
 // The command line without a terminal: reading it, its refusals and exit statuses, the
 // UTF-8 edge and the JSON it writes, over a few words given as resources.
 
+#include "CliSampleData.h"
 #include "cli/CliRun.h"
 #include "cli/JsonText.h"
 #include "cli/Utf8Text.h"
@@ -21,36 +22,11 @@ struct Outcome {
 
 class CliCoreTest : public ::testing::Test {
 protected:
-    std::map<std::string, std::string> resources{
-        {"DICO.100", "CHAT\r\nCHATS\r\nMAISON\r\nMAISONS\r\nRAISON\r\nTACHE\r\nZOO"},
-        {"ANA.99", "ZOO\r\nCHAT\r\nCHATS\r\nTACHE\r\nMAISON\r\nRAISON\r\nMAISONS"},
-        {"SYNONYE.105", "\xE9"
-                        "cole\xA7n$institution\\classe"},
-        {"LISTEPARCP.200", "75001 PARIS 01\xA7Paris 01\xA7"
-                           "75 Paris\xA7\xCEle-de-France\xA7"
-                           "11\xA7"
-                           "75101\xA7Paris\xA7"
-                           "01\xA7"
-                           "C\xA7"
-                           "48.8\xA7"
-                           "2.3"}};
-    cli::SearchData data{[this](std::string_view type, int id) -> std::optional<std::string_view> {
-                             const auto found =
-                                 resources.find(std::string(type) + "." + std::to_string(id));
-                             if (found == resources.end()) {
-                                 return std::nullopt;
-                             }
-                             return found->second;
+    zorvane::testing::CliResources resources = zorvane::testing::SampleCliResources();
+    cli::SearchData data{[this](std::string_view type, int id) {
+                             return zorvane::testing::FindResource(resources, type, id);
                          },
                          "/nonexistent/definitions1.20.ret"};
-
-    void SetUp() override {
-        for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            resources.emplace(std::string("SYNONY") + letter + "." +
-                                  std::to_string(101 + letter - 'A'),
-                              std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x");
-        }
-    }
 
     Outcome Command(std::vector<std::string> args, const std::string& input = "") {
         std::istringstream in(input);

@@ -1,7 +1,6 @@
 // The two shipped commune lists, loaded as the window loads them, and the limits of loading.
 // That both lists hold the same communes is checked on the resources themselves.
 
-#include "communes/CommuneDetails.h"
 #include "communes/CommuneLists.h"
 #include "communes/CommuneSearch.h"
 #include "data/Cp1252Literal.h"
@@ -60,20 +59,6 @@ TEST(CommunesShipped, LastLinesAreLoadedAndFound) {
     ASSERT_FALSE(name.items.empty());
     EXPECT_EQ(FindListItem(CommuneSearchMode::Name, s.postcodes, s.names, name.items.back()),
               ParseNameLine(s.names.lines.back()));
-}
-
-TEST(CommunesShipped, MissingValuesStayFullPoints) {
-    const Shipped& s = ShippedLists();
-    const auto missing = std::find_if(
-        s.postcodes.lines.begin(), s.postcodes.lines.end(),
-        [](const std::string& line) { return ParsePostcodeLine(line).latitude == "."; });
-    ASSERT_NE(missing, s.postcodes.lines.end());
-    const CommuneRecord record = ParsePostcodeLine(*missing);
-    EXPECT_EQ(record.longitude, ".");
-    EXPECT_EQ(DetailsOf(record)[9], ".");
-    const auto twin = FindListItem(CommuneSearchMode::Name, s.postcodes, s.names, record.key);
-    ASSERT_TRUE(twin);
-    EXPECT_EQ(twin->latitude, ".");
 }
 
 TEST(CommunesLoading, ListsStopAtTheCapacityAndSayWhy) {

@@ -6,6 +6,7 @@
 
 #include "FuzzHarness.h"
 #include "cli/CliRun.h"
+#include "cli/CliSampleData.h"
 #include "cli/Utf8Text.h"
 
 #include <QJsonDocument>
@@ -20,31 +21,8 @@ using namespace zorvane;
 namespace {
 
 std::optional<std::string_view> Resource(std::string_view type, int id) {
-    static const std::map<std::string, std::string> resources = [] {
-        std::map<std::string, std::string> made{
-            {"DICO.100", "CHAT\r\nCHATS\r\nMAISON\r\nTACHE\r\nZOO"},
-            {"ANA.99", "ZOO\r\nCHAT\r\nCHATS\r\nTACHE\r\nMAISON"},
-            // No latitude, a longitude that is no JSON number: both must come out null.
-            {"LISTEPARCP.200", "69001 LYON 01\xA7Lyon 1er\xA7"
-                               "69 Rh\xF4ne\xA7"
-                               "Auvergne-Rh\xF4ne-Alpes\xA7"
-                               "84\xA7"
-                               "69381\xA7Lyon\xA7"
-                               "10\xA7"
-                               "A\xA7.\xA7"
-                               "4,83"},
-            {"LISTEPARNOM.201", "LYON 01$69001\xA7Lyon 1er"}};
-        for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            made.emplace(std::string("SYNONY") + letter + "." + std::to_string(101 + letter - 'A'),
-                         std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x\\y");
-        }
-        return made;
-    }();
-    const auto found = resources.find(std::string(type) + "." + std::to_string(id));
-    if (found == resources.end()) {
-        return std::nullopt;
-    }
-    return std::string_view(found->second);
+    static const testing::CliResources resources = testing::SampleCliResources();
+    return testing::FindResource(resources, type, id);
 }
 
 } // namespace
