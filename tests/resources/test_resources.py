@@ -1,4 +1,5 @@
 """Checks the committed resources against the formats the program reads."""
+import functools
 import math
 import os
 import re
@@ -9,7 +10,6 @@ ROOT = os.path.join(os.path.dirname(__file__), "..", "..", "resources")
 EMBEDDED = os.path.join(ROOT, "embedded")
 TABLES = os.path.join(os.path.dirname(__file__), "..", "..", "tools", "zorvane_data")
 LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-
 
 
 def program_codes(source):
@@ -44,14 +44,11 @@ def read_resource(name, final_crlf=False):
         data = src.read()
     # No padding: a NUL would stay in the last word or field shown; the name
     # list alone ends with CR LF and one NUL, which the commune loader skips.
-    if final_crlf:
-        if not data.endswith(b"\r\n\0") or data.endswith(b"\r\n\r\n\0"):
-            raise AssertionError("%s must end with one CR LF and one NUL" % name)
-        body = data[:-3]
-    else:
-        body = data
-        if body.endswith(b"\r\n"):
-            raise AssertionError("%s ends with CR LF" % name)
+    if data.endswith(b"\r\n\0") != final_crlf or data.endswith(b"\r\n\r\n\0"):
+        raise AssertionError("%s: only the name list ends with one CR LF and one NUL" % name)
+    body = data[:-3] if final_crlf else data
+    if body.endswith(b"\r\n"):
+        raise AssertionError("%s ends with CR LF" % name)
     if b"\0" in body or body.replace(b"\r\n", b"").count(b"\n") or b"\r" in body.replace(b"\r\n", b""):
         raise AssertionError("%s: stray NUL, CR or LF" % name)
     return body.decode("cp1252").split("\r\n")
@@ -62,13 +59,9 @@ def plain(text):
     return "".join(c for c in unicodedata.normalize("NFD", text) if not unicodedata.combining(c))
 
 
-_cache = {}
-
-
+@functools.cache
 def dico():
-    if "dico" not in _cache:
-        _cache["dico"] = read_resource("DICO.100")
-    return _cache["dico"]
+    return read_resource("DICO.100")
 
 
 class WordListTest(unittest.TestCase):
