@@ -34,15 +34,6 @@ TEST(MatchingCharacters, LongestRunFirstThenBothSides) {
     EXPECT_EQ(comparison.MatchingCharacters(1, 3, 1, 6), 3);
 }
 
-TEST(Similarity, RatioOfBothLengthsCaseIgnored) {
-    EXPECT_EQ(Similarity("maison", "MAISON"), 1.0);
-    EXPECT_EQ(Similarity("", ""), 1.0);
-    EXPECT_EQ(Similarity("", "A"), 0.0);
-    EXPECT_EQ(Similarity("MAISON", "MAISONS"), 12.0 / 13.0);
-    EXPECT_EQ(Similarity("ABBAAB", "bab"), 4.0 / 9.0);
-    EXPECT_EQ(Similarity("ABCDEFGHIJ", "ABCDXFGHIJ"), 0.9);
-}
-
 // Pairs that exercise tie-breaking (few letters, repeats) and plain random words.
 std::vector<std::pair<std::string, std::string>> OraclePairs() {
     std::mt19937 random(20240517);
