@@ -131,14 +131,10 @@ TEST(ChercheAnagrammes, AgreesWithOraclesOnRandomDraws) {
 }
 
 TEST(LongueurMini, ReadsANumberRoundedHalfToEvenWithin2And15) {
-    EXPECT_EQ(LongueurMini("5"), 5);
-    EXPECT_EQ(LongueurMini(" 7 "), 7);
-    EXPECT_EQ(LongueurMini("4.5"), 4);
-    EXPECT_EQ(LongueurMini("5.5"), 6);
-    EXPECT_EQ(LongueurMini("9abc"), 9);
-    EXPECT_EQ(LongueurMini(""), 2);
-    EXPECT_EQ(LongueurMini("abc"), 2);
-    EXPECT_EQ(LongueurMini("-8"), 2);
-    EXPECT_EQ(LongueurMini("1"), 2);
-    EXPECT_EQ(LongueurMini("99999999999999999999"), 15);
+    const std::pair<std::string_view, int> cases[] = {
+        {"5", 5}, {" 7 ", 7}, {"4.5", 4}, {"5.5", 6}, {"9abc", 9},
+        {"", 2},  {"abc", 2}, {"-8", 2},  {"1", 2},   {"99999999999999999999", 15}};
+    for (const auto& [typed, minimum] : cases) {
+        EXPECT_EQ(LongueurMini(typed), minimum) << typed;
+    }
 }

@@ -133,17 +133,3 @@ TEST(SynonymCategoryLabel, MatchesCodesExactly) {
         EXPECT_EQ(CategoryLabel(unknown), "") << unknown;
     }
 }
-
-TEST_F(SynonymLookupTest, ACountBeyondTheTableIsReportedAndTheListKept) {
-    test.store.Syno('C').NbSyno = static_cast<int>(data::kSynonymPlaces) + 1;
-    const PrefixListResult list = lookup.PrefixList("ch");
-    EXPECT_EQ(list.headwords.size(), 2U);
-    EXPECT_EQ(list.message, Cp("2 mots listés."_cp));
-    EXPECT_EQ(list.failure, Cp("L'indice n'appartient pas à la sélection"_cp) +
-                                std::string(17, ' ') + "\r\nErreur interne 022 - 9");
-
-    const SynonymResult absent = lookup.Lookup("chats", "chats");
-    EXPECT_NE(absent.failure.find("Erreur interne 027 - 9"), std::string::npos);
-    EXPECT_EQ(absent.message, "Aucun synonyme pour ''chats''.");
-    EXPECT_TRUE(lookup.Lookup("chat", "chat").failure.empty()); // found before the end
-}
