@@ -58,6 +58,7 @@ TEST_F(CliCoreTest, UsageErrorsAreRefusedWithAFrenchReasonAndStatus2) {
         {"pattern", "A??????????"},
         {"pattern", "A?"},
         {"commune", "75A"},
+        {"commune", "75"},
         {"commune", "PARIS!"},
     };
     for (const auto& args : wrong) {
@@ -82,6 +83,14 @@ TEST_F(CliCoreTest, ExitStatusSaysWhetherSomethingWasFound) {
     EXPECT_EQ(Command({"pattern", ".a?son"}).out, "MAISON\nRAISON\n");
     EXPECT_EQ(Command({"near", "ZOO"}).status, cli::kFound);
     EXPECT_EQ(Command({"synonyms", "zorro"}).status, cli::kNothingFound);
+    // The longest draw, word and typed letters, and the shortest postal code, are taken.
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"anagram", "ABCDEFGHIJKL"},
+                                               {"check", "ABCDEFGHIJKLMNO"},
+                                               {"near", "ABCDEFGHIJKLM"},
+                                               {"commune", "750"}}) {
+        EXPECT_NE(Command(args).status, cli::kUsageError) << args[0];
+    }
     const Outcome help = Command({"near", "--help"});
     EXPECT_EQ(help.status, cli::kFound);
     EXPECT_NE(help.out.find("--threshold"), std::string::npos);
