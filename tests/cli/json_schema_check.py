@@ -1,5 +1,6 @@
 """Every JSON answer of zorvane-cli, for every command, found or not, refused or not, read
-from the command line or from standard input, against docs/zorvane-cli.schema.json.
+from the command line or from standard input, against docs/zorvane-cli.schema.json; and the
+built program's exit statuses on its own shipped data.
 
 Usage: json_schema_check.py ZORVANE_CLI SCHEMA"""
 import json
@@ -19,8 +20,9 @@ QUERIES = {
 }
 
 
-def answers(args, stdin=""):
+def answers(args, stdin="", status=None):
     run = subprocess.run([sys.argv[1], *args], input=stdin.encode(), capture_output=True)
+    assert status is None or run.returncode == status, f"{args}: status {run.returncode}"
     lines = run.stdout.decode().splitlines()
     assert lines, f"{args}: no answer"
     return [json.loads(line) for line in lines]
@@ -39,6 +41,19 @@ def main():
     checked += answers(["--json", "nothing"]) + answers(["--json", "near", "x", "--threshold=1"])
     for answer in checked:
         validator.validate(answer)
+    # A full draw spells words of all its 12 letters; Saint is found under its key ST.
+    draw = answers(["--json", "anagram", "ESARTINLUOC?"], status=0)[0]["mots"]
+    assert len(draw) > 1000 and len(draw[0]) == 12, draw[:3]
+    assert answers(["--json", "commune", "Saint-Étienne"], status=0)[0]["trouve"]
+    answers(["--json", "pattern", "Q??Q"], status=1)
+    answers(["--json", "anagram", "A???"], status=2)
+    with open("/dev/full", "w") as full:
+        assert subprocess.run([sys.argv[1], "check", "MAISON"], stdout=full, stderr=subprocess.DEVNULL).returncode == 4
+    # A reader that stops early ends it quietly, even when the parent ignores SIGPIPE.
+    early = subprocess.Popen([sys.argv[1], "anagram", "ESARTINLUOC?"], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, restore_signals=False)
+    early.stdout.close()
+    assert early.wait() != 0 and early.stderr.read() == b"", "message on a closed pipe"
     print(f"{len(checked)} answers valid")
 
 

@@ -1,6 +1,6 @@
 // The two shipped commune lists, loaded as the window loads them, and the limits of loading.
+// That both lists hold the same communes is checked on the resources themselves.
 
-#include "communes/CommuneDetails.h"
 #include "communes/CommuneLists.h"
 #include "communes/CommuneSearch.h"
 #include "data/Cp1252Literal.h"
@@ -9,8 +9,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <map>
-#include <set>
 
 using namespace zorvane;
 using namespace zorvane::communes;
@@ -42,26 +40,6 @@ const Shipped& ShippedLists() {
 
 } // namespace
 
-TEST(CommunesShipped, EveryPostcodeLineHasItsNameListTwin) {
-    const Shipped& s = ShippedLists();
-    ASSERT_GT(s.postcodes.Count(), 0U);
-    ASSERT_EQ(s.postcodes.Count(), s.names.Count());
-    std::vector<CommuneRecord> byPostcode;
-    std::vector<CommuneRecord> byName;
-    for (std::size_t i = 0; i < s.postcodes.Count(); ++i) {
-        byPostcode.push_back(ParsePostcodeLine(s.postcodes.lines[i]));
-        byName.push_back(ParseNameLine(s.names.lines[i]));
-        ASSERT_EQ(byPostcode.back().key, s.postcodes.keys[i]);
-        ASSERT_EQ(byName.back().key,
-                  std::string(NameField(s.names.lines[i], 2)) + " " + s.names.keys[i]);
-    }
-    std::sort(byPostcode.begin(), byPostcode.end());
-    std::sort(byName.begin(), byName.end());
-    for (std::size_t i = 0; i < byPostcode.size(); ++i) {
-        ASSERT_EQ(byPostcode[i], byName[i]) << "line of " << byPostcode[i].key;
-    }
-}
-
 TEST(CommunesShipped, LastLinesAreLoadedAndFound) {
     const Shipped& s = ShippedLists();
     // LISTEPARCP has no final CR LF, LISTEPARNOM has one before its padding.
@@ -81,39 +59,6 @@ TEST(CommunesShipped, LastLinesAreLoadedAndFound) {
     ASSERT_FALSE(name.items.empty());
     EXPECT_EQ(FindListItem(CommuneSearchMode::Name, s.postcodes, s.names, name.items.back()),
               ParseNameLine(s.names.lines.back()));
-}
-
-TEST(CommunesShipped, MissingValuesStayFullPoints) {
-    const Shipped& s = ShippedLists();
-    const auto missing = std::find_if(
-        s.postcodes.lines.begin(), s.postcodes.lines.end(),
-        [](const std::string& line) { return ParsePostcodeLine(line).latitude == "."; });
-    ASSERT_NE(missing, s.postcodes.lines.end());
-    const CommuneRecord record = ParsePostcodeLine(*missing);
-    EXPECT_EQ(record.longitude, ".");
-    EXPECT_EQ(DetailsOf(record)[9], ".");
-    const auto twin = FindListItem(CommuneSearchMode::Name, s.postcodes, s.names, record.key);
-    ASSERT_TRUE(twin);
-    EXPECT_EQ(twin->latitude, ".");
-}
-
-TEST(CommunesShipped, CommuneWithSeveralPostcodesHasOneEntryPerCodeInEachList) {
-    const Shipped& s = ShippedLists();
-    std::map<std::string, std::set<std::string>> codesByInsee;
-    for (const std::string& line : s.postcodes.lines) {
-        const CommuneRecord r = ParsePostcodeLine(line);
-        codesByInsee[r.insee].insert(r.key.substr(0, 5));
-    }
-    const auto several = std::find_if(codesByInsee.begin(), codesByInsee.end(),
-                                      [](const auto& entry) { return entry.second.size() > 1; });
-    ASSERT_NE(several, codesByInsee.end());
-    std::set<std::string> namedCodes;
-    for (const std::string& line : s.names.lines) {
-        if (NameField(line, 1) == several->first) {
-            namedCodes.insert(std::string(NameField(line, 2)));
-        }
-    }
-    EXPECT_EQ(namedCodes, several->second) << "INSEE " << several->first;
 }
 
 TEST(CommunesLoading, ListsStopAtTheCapacityAndSayWhy) {
@@ -139,6 +84,4 @@ TEST(CommunesLoading, ListsStopAtTheCapacityAndSayWhy) {
     EXPECT_EQ(FillNameList(names, full + std::string(1, '\0')), std::nullopt);
     EXPECT_EQ(names.Count(), kCommuneCapacity);
     EXPECT_EQ(names.keys.front(), "K");
-    EXPECT_TRUE(MissingResourceText(kNameResource, kNameResourceId)
-                    .starts_with("La ressource LISTEPARNOM (n° 201) est introuvable"_cp));
 }

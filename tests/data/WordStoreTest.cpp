@@ -8,23 +8,6 @@ using namespace zorvane;
 using data::FillSynonymTable;
 using data::SynonymLetterTable;
 
-TEST(FillSynonymTable, StoresLinesAndFoldedKeysInPlace) {
-    SynonymLetterTable table;
-    const std::vector<std::string> lines{
-        std::string("à brûle-pourpoint§adv$brusquement\\soudain"_cp),
-        std::string("Arbre de Judée§n$gainier"_cp),
-        std::string("eau-forte§n$acide nitrique\\gravure"_cp),
-    };
-    ASSERT_FALSE(FillSynonymTable(table, lines));
-    EXPECT_EQ(table.NbSyno, 3);
-    EXPECT_EQ(table.Syno[0], lines[0]);
-    EXPECT_EQ(table.CleSyno[0], "a brule-pourpoint");
-    EXPECT_EQ(table.CleSyno[1], "Arbre de Judee"); // a capital stays in the key
-    EXPECT_EQ(table.CleSyno[2], "eau-forte");
-    EXPECT_TRUE(table.Syno[3].empty());
-    EXPECT_EQ(table.Syno.size(), data::kSynonymPlaces);
-}
-
 TEST(FillSynonymTable, RefusesDataOutsideTheTableLimits) {
     SynonymLetterTable table;
     const std::vector<std::string> tooMany(data::kSynonymPlaces + 1, std::string("a§n$b"_cp));

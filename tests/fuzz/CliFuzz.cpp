@@ -4,11 +4,12 @@
 //
 // Input: the arguments separated by NUL bytes; after a "\n\n", standard input.
 
-#include "FuzzCheck.h"
+#include "FuzzHarness.h"
 #include "cli/CliRun.h"
+#include "cli/CliSampleData.h"
 #include "cli/Utf8Text.h"
 
-#include <cstdint>
+#include <QJsonDocument>
 #include <map>
 #include <sstream>
 #include <string>
@@ -20,123 +21,13 @@ using namespace zorvane;
 namespace {
 
 std::optional<std::string_view> Resource(std::string_view type, int id) {
-    static const std::map<std::string, std::string> resources = [] {
-        std::map<std::string, std::string> made{
-            {"DICO.100", "CHAT\r\nCHATS\r\nMAISON\r\nTACHE\r\nZOO"},
-            {"ANA.99", "ZOO\r\nCHAT\r\nCHATS\r\nTACHE\r\nMAISON"},
-            // No latitude, a longitude that is no JSON number: both must come out null.
-            {"LISTEPARCP.200", "69001 LYON 01\xA7Lyon 1er\xA7"
-                               "69 Rh\xF4ne\xA7"
-                               "Auvergne-Rh\xF4ne-Alpes\xA7"
-                               "84\xA7"
-                               "69381\xA7Lyon\xA7"
-                               "10\xA7"
-                               "A\xA7.\xA7"
-                               "4,83"},
-            {"LISTEPARNOM.201", "LYON 01$69001\xA7Lyon 1er"}};
-        for (char letter = 'A'; letter <= 'Z'; ++letter) {
-            made.emplace(std::string("SYNONY") + letter + "." + std::to_string(101 + letter - 'A'),
-                         std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x\\y");
-        }
-        return made;
-    }();
-    const auto found = resources.find(std::string(type) + "." + std::to_string(id));
-    if (found == resources.end()) {
-        return std::nullopt;
-    }
-    return std::string_view(found->second);
+    static const testing::CliResources resources = testing::SampleCliResources();
+    return testing::FindResource(resources, type, id);
 }
-
-// A JSON value starting at i, i moved past it: false when it is not well formed.
-class Json {
-public:
-    explicit Json(std::string_view text) : text_(text) {}
-    FUZZ_REFERENCE bool Object() { return Value() && i_ == text_.size() && text_.front() == '{'; }
-
-private:
-    FUZZ_REFERENCE bool Value() {
-        if (Take('{')) {
-            return Items('}', true);
-        }
-        if (Take('[')) {
-            return Items(']', false);
-        }
-        if (Peek() == '"') {
-            return String();
-        }
-        for (const std::string_view word : {"true", "false", "null"}) {
-            if (text_.substr(i_, word.size()) == word) {
-                i_ += word.size();
-                return true;
-            }
-        }
-        return Number();
-    }
-    FUZZ_REFERENCE bool Items(char end, bool keyed) {
-        if (Take(end)) {
-            return true;
-        }
-        do {
-            if (keyed && !(String() && Take(':'))) {
-                return false;
-            }
-            if (!Value()) {
-                return false;
-            }
-        } while (Take(','));
-        return Take(end);
-    }
-    FUZZ_REFERENCE bool String() {
-        if (!Take('"')) {
-            return false;
-        }
-        while (i_ < text_.size() && text_[i_] != '"') {
-            const auto c = static_cast<unsigned char>(text_[i_++]);
-            if (c < 0x20) {
-                return false;
-            }
-            if (c == '\\') {
-                const char escaped = Peek();
-                ++i_;
-                if (escaped == 'u') {
-                    i_ += 4;
-                } else if (std::string_view("\"\\/bfnrt").find(escaped) == std::string_view::npos) {
-                    return false;
-                }
-            }
-        }
-        return Take('"');
-    }
-    FUZZ_REFERENCE bool Number() {
-        const std::size_t start = i_;
-        Take('-');
-        while (Peek() >= '0' && Peek() <= '9') {
-            ++i_;
-        }
-        if (Take('.')) {
-            while (Peek() >= '0' && Peek() <= '9') {
-                ++i_;
-            }
-        }
-        return i_ > start && text_[i_ - 1] >= '0' && text_[i_ - 1] <= '9';
-    }
-    char Peek() const { return i_ < text_.size() ? text_[i_] : '\0'; }
-    bool Take(char c) {
-        if (Peek() != c || i_ >= text_.size()) {
-            return false;
-        }
-        ++i_;
-        return true;
-    }
-
-    std::string_view text_;
-    std::size_t i_ = 0;
-};
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(input) {
     const std::size_t split = std::min(input.find("\n\n"), input.size());
     std::vector<std::string> args{"--json"};
     for (std::size_t start = 0; start <= split;) {
@@ -152,11 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(status >= cli::kFound && status <= cli::kDataFailure);
     const std::string written = out.str();
     if (written.rfind("Usage : ", 0) == 0 || written.rfind("zorvane-cli ", 0) == 0) {
-        return 0; // the help or the version, asked for
+        return; // the help or the version, asked for
     }
     std::istringstream lines(written);
     for (std::string line; std::getline(lines, line);) {
-        FUZZ_CHECK(cli::IsUtf8(line) && Json(line).Object());
+        QJsonParseError error{};
+        const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+        FUZZ_CHECK(cli::IsUtf8(line) && error.error == QJsonParseError::NoError && json.isObject());
     }
-    return 0;
 }

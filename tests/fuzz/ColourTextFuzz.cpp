@@ -1,15 +1,14 @@
 // Colour texts read from the settings store: any text gives a usable colour.
 
-#include "FuzzCheck.h"
+#include "FuzzHarness.h"
 #include "app/ColourSettings.h"
 
-#include <cstdint>
 #include <string>
 
 using namespace zorvane::app;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string text(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(input) {
+    const std::string text(input);
     if (const auto number = ColourNumber(text)) {
         // A decimal text reads back to the same number when written the dialog's way.
         if (text.rfind("&H", 0) != 0 && text.rfind("&h", 0) != 0) {
@@ -19,5 +18,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const StoredColour resolved = ResolveColour(text, kDefaultCouleurBar);
     FUZZ_CHECK(ColourNumber(resolved.text).has_value());
     FUZZ_CHECK(resolved.writeBack == !ColourNumber(text).has_value());
-    return 0;
 }

@@ -3,12 +3,10 @@
 //
 // Input: the typed name, LF, the typed postal code, LF, then the lines of both lists.
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "communes/CommuneSearch.h"
 #include "data/Cp1252Case.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,11 +14,11 @@ using namespace zorvane::communes;
 
 namespace {
 
-FUZZ_REFERENCE bool Kept(char c) {
+ZORVANE_ORACLE bool Kept(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ';
 }
 
-FUZZ_REFERENCE std::size_t Beginning(const CommuneList& list, std::string_view typed,
+ZORVANE_ORACLE std::size_t Beginning(const CommuneList& list, std::string_view typed,
                                      std::size_t minimum) {
     std::size_t count = 0;
     for (const std::string& key : list.keys) {
@@ -31,10 +29,9 @@ FUZZ_REFERENCE std::size_t Beginning(const CommuneList& list, std::string_view t
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(bytes), size);
-    const std::string_view typedName = TakeLine(input);
-    const std::string_view typedPostcode = TakeLine(input);
+FUZZ_TARGET(input) {
+    const std::string_view typedName = TakePart(input);
+    const std::string_view typedPostcode = TakePart(input);
     PostcodeList postcodes;
     NameList names;
     FillPostcodeList(postcodes, input);
@@ -73,5 +70,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             FindListItem(CommuneSearchMode::Postcode, postcodes, names, matches->items.front());
         }
     }
-    return 0;
 }

@@ -1,7 +1,7 @@
 // cp1252 case mapping and the crossing to Qt strings on arbitrary bytes and arbitrary
 // UTF-16 text. Qt's own Unicode case tables are the reference for the case mapping.
 
-#include "FuzzCheck.h"
+#include "FuzzHarness.h"
 #include "data/Cp1252.h"
 #include "data/Cp1252Case.h"
 #include "ui/Text.h"
@@ -9,7 +9,6 @@
 #include <QList>
 #include <QString>
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,7 +18,7 @@ namespace {
 
 // The cp1252 byte of a character's case partner, when it has one in cp1252 and it maps one
 // character to one ("ß" has no capital of its own, "µ" a Greek one).
-FUZZ_REFERENCE char Partner(char c, bool upper) {
+ZORVANE_ORACLE char Partner(char c, bool upper) {
     const auto code = static_cast<char16_t>(cp1252::ToUnicode(static_cast<unsigned char>(c)));
     const QString mapped = upper ? QString(QChar(code)).toUpper() : QString(QChar(code)).toLower();
     const int byte = mapped.size() == 1 ? cp1252::FromUnicode(mapped[0].unicode()) : -1;
@@ -28,8 +27,8 @@ FUZZ_REFERENCE char Partner(char c, bool upper) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(text) {
+    const std::size_t size = text.size();
     const std::string upper = data::ToUpperCp1252(text);
     const std::string lower = data::ToLowerCp1252(text);
     FUZZ_CHECK(upper.size() == size && lower.size() == size);
@@ -44,10 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(ui::FromQt(shown) == text);
 
     // Any UTF-16 text: a character cp1252 holds becomes its byte, any other one "?".
-    QString typed;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        typed += QChar(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
-    }
+    const QString typed = QString::fromStdU16String(Utf16Units(text));
     const std::string stored = ui::FromQt(typed);
     FUZZ_CHECK(stored.size() <= static_cast<std::size_t>(typed.size()));
     std::size_t unknown = 0;
@@ -56,5 +52,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     FUZZ_CHECK(static_cast<std::size_t>(std::count(stored.begin(), stored.end(), '?')) >= unknown);
     FUZZ_CHECK(ui::FromQt(ui::ToQt(stored)) == stored);
-    return 0;
 }

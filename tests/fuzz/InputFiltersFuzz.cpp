@@ -2,14 +2,12 @@
 // mandatory-letter boxes (cp1252 bytes), and the crossword letter boxes and near-word box
 // (the same bytes read as UTF-16 units, any character included).
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "anagram/InputFilter.h"
 #include "crossword/BoxText.h"
 #include "nearwords/TypedLetters.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,7 +15,7 @@ using namespace zorvane;
 
 namespace {
 
-FUZZ_REFERENCE bool IsAsciiLetter(char16_t c) {
+ZORVANE_ORACLE bool IsAsciiLetter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
@@ -41,15 +39,11 @@ void CheckAnagramFilter(std::string_view text, std::string_view allowed) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(text) {
     CheckAnagramFilter(text, anagram::kLettresTirage);
     CheckAnagramFilter(text, anagram::kLettresObligatoires);
 
-    QString pasted;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        pasted += QChar(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
-    }
+    const QString pasted = QString::fromStdU16String(Utf16Units(text));
     QString allowed;
     QString letters;
     for (const QChar c : pasted) {
@@ -68,5 +62,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FUZZ_CHECK(box.size() == std::min<qsizetype>(1, allowed.size()));
     FUZZ_CHECK(box.isEmpty() || box[0] == allowed[0].toUpper());
     FUZZ_CHECK(nearwords::OnlyLetters(pasted) == letters);
-    return 0;
 }

@@ -1,53 +1,32 @@
-// The mailto: link on arbitrary address, subject, body and copy fields: the parts in their
-// order, each with its name, empty ones left out, only the body's CR LF encoded.
+// The mailto: link on arbitrary address, subject, body and copy fields: it starts with the
+// address, and the body's line ends never reach the link raw, so a mail program cannot read
+// them as new header lines.
 //
 // Input: the five fields separated by NUL bytes (the body may hold line ends).
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "app/EnvoyerMail.h"
-
-#include <cstdint>
-#include <string>
-#include <string_view>
 
 namespace {
 
-FUZZ_REFERENCE std::string CrLfEncoded(std::string_view text) {
-    std::string encoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, 2) == "\r\n") {
-            encoded += "%0D";
-            ++i;
-        } else {
-            encoded += text[i];
-        }
+ZORVANE_ORACLE std::size_t LineEnds(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++count;
     }
-    return encoded;
+    return count;
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(bytes), size);
+FUZZ_TARGET(input) {
     const std::string_view address = TakePart(input, '\0');
     const std::string_view subject = TakePart(input, '\0');
     const std::string_view body = TakePart(input, '\0');
     const std::string_view cc = TakePart(input, '\0');
-    const std::string_view bcc = input;
-
-    std::string expected = "mailto:" + std::string(address);
-    char joint = '?';
-    for (const auto& [name, value] :
-         {std::pair<std::string_view, std::string>{"Subject", std::string(subject)},
-          {"Body", CrLfEncoded(body)},
-          {"CC", std::string(cc)},
-          {"BCC", std::string(bcc)}}) {
-        if (!value.empty()) {
-            expected += joint + std::string(name) + "=" + value;
-            joint = '&';
-        }
-    }
-    FUZZ_CHECK(zorvane::app::MailtoLink(address, subject, body, cc, bcc) == expected);
-    return 0;
+    const std::string link = zorvane::app::MailtoLink(address, subject, body, cc, input);
+    FUZZ_CHECK(link.rfind("mailto:" + std::string(address), 0) == 0);
+    FUZZ_CHECK(LineEnds(link) ==
+               LineEnds(address) + LineEnds(subject) + LineEnds(cc) + LineEnds(input));
 }

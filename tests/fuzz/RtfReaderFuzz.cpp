@@ -1,13 +1,10 @@
 // The rich-text reader on arbitrary bytes: no crash, and never more text than input.
 
-#include "FuzzCheck.h"
+#include "FuzzHarness.h"
 #include "ui/RtfReader.h"
 
-#include <cstdint>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    const zorvane::ui::RtfDocument document =
-        zorvane::ui::ParseRtf(std::string_view(reinterpret_cast<const char*>(bytes), size));
+FUZZ_TARGET(input) {
+    const zorvane::ui::RtfDocument document = zorvane::ui::ParseRtf(input);
     std::size_t characters = 0;
     for (const auto& paragraph : document.paragraphs) {
         for (const auto& run : paragraph) {
@@ -16,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
     }
     // Every shown character costs at least one input byte; every paragraph a break.
-    FUZZ_CHECK(characters <= size);
-    FUZZ_CHECK(document.paragraphs.size() <= size + 1);
-    return 0;
+    FUZZ_CHECK(characters <= input.size());
+    FUZZ_CHECK(document.paragraphs.size() <= input.size() + 1);
 }

@@ -3,12 +3,10 @@
 //
 // Input: the typed text, LF, then the lines of that table, one per LF.
 
-#include "FuzzCheck.h"
-#include "FuzzText.h"
+#include "FuzzHarness.h"
 #include "data/Cp1252Case.h"
 #include "synonyms/SynonymLookup.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,19 +16,18 @@ using namespace zorvane::synonyms;
 
 namespace {
 
-FUZZ_REFERENCE bool KeyBegins(const std::string& stored, std::string_view key) {
+ZORVANE_ORACLE bool KeyBegins(const std::string& stored, std::string_view key) {
     return data::ToLowerCp1252(stored).compare(0, key.size(), key) == 0 &&
            stored.size() >= key.size();
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(bytes), size);
-    const std::string_view typed = TakeLine(input);
+FUZZ_TARGET(input) {
+    const std::string_view typed = TakePart(input);
     std::vector<std::string> lines;
     while (!input.empty()) {
-        lines.emplace_back(TakeLine(input));
+        lines.emplace_back(TakePart(input));
     }
     const std::string key = SearchKey(typed);
     const char letter = TableLetter(key);
@@ -67,5 +64,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         FUZZ_CHECK(exact.headword == data::Headword(table.Syno[firstExact]));
     }
     FUZZ_CHECK(exact.synonyms.size() <= 21);
-    return 0;
 }

@@ -4,10 +4,12 @@
 
 #include "data/Cp1252Literal.h"
 #include "data/InternalError.h"
-#include "nearwords/DictionaryWords.h"
+#include "data/ResourceText.h"
 #include "nearwords/NearWordFailure.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <random>
 
 namespace {
@@ -31,7 +33,7 @@ TEST(ResultLine, WordColumnLengthAndPercentage) {
     EXPECT_EQ(ResultLine("MAISON", 10000), "MAISON          6  100%");
     EXPECT_EQ(ResultLine("ABCDEFGHIJ", 8333), "ABCDEFGHIJ      10 83%");
     EXPECT_EQ(ResultLine("ABCDEFGHIJKLMNO", 9999), "ABCDEFGHIJKLMNO 15 99%");
-    EXPECT_EQ(ResultLine("AB", 512), "AB              2   5%");
+    EXPECT_EQ(ResultLine("ABCDEFGHI", 512), "ABCDEFGHI       9   5%");
 }
 
 TEST(HundredthsOfPercent, TwoDecimalsHalfToEven) {
@@ -77,7 +79,9 @@ std::vector<std::string> CrowdedWords() {
 }
 
 TEST(NearWordSearch, MatchBoundSkipsOnlyWordsThatCannotReach) {
-    const std::vector<std::string> dico = zorvane::testing::ShippedDictionary();
+    std::ifstream file(ZORVANE_DICO_FILE, std::ios::binary);
+    const std::vector<std::string> dico = zorvane::data::SplitLines(
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
     const std::vector<std::string> crowded = CrowdedWords();
     for (const std::string_view typed :
          {"BE", "PARCHEMIN", "ENTRAINES", "ORTHOGRAPHIE", "TERRASSER"}) {
