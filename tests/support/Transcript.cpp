@@ -173,6 +173,12 @@ void Transcript::Control(QWidget* control) {
     Describe(control, 0);
 }
 
+void Transcript::Control(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+        Control(control);
+    }
+}
+
 void Transcript::Describe(QWidget* control, int depth) {
     if (qobject_cast<QMenu*>(control) && !control->isVisible()) {
         return;

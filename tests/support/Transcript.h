@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QWidget;
 
@@ -24,6 +25,7 @@ public:
     void Window(QWidget* window);
     // One control and what it holds.
     void Control(QWidget* control);
+    void Control(std::initializer_list<QWidget*> controls);
     void Note(const QString& line);
 
     // Compares with tests/golden/<name>.txt (or records it); the report says where they part.
