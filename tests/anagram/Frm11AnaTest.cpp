@@ -32,8 +32,7 @@ private slots:
         t.Step("opened");
         t.Window(form.get());
         const auto draw = [&](const QString& title) {
-            t.Step(title);
-            t.Control({form->TxtCh, form->LblN, form->CmdCh, form->Cbo1});
+            t.Step(title, {form->TxtCh, form->LblN, form->CmdCh, form->Cbo1});
             t.Note(form->CmdCh->isDefault() ? "default button" : "no default button");
         };
         const auto search = [&](const QString& letters) {
@@ -42,7 +41,6 @@ private slots:
             clock = clock.addSecs(3);
             test.fake.timers.Advance(500);
         };
-
         Type("chaz");
         draw("chaz typed");
         form->TxtCh->clear();
@@ -55,63 +53,48 @@ private slots:
               QStringLiteral("中文ab")}) {
             form->TxtCh->clear();
             Paste(form->TxtCh, pasted);
-            t.Step("pasted into the empty draw: " + pasted);
-            t.Control(form->TxtCh);
+            t.Step("pasted into the empty draw: " + pasted, {form->TxtCh});
         }
         form->Text5->setFocus();
         Type(QStringLiteral("é1h"));
-        t.Step("mandatory letter: é, 1 and h typed");
-        t.Control(form->Text5);
+        t.Step("mandatory letter: é, 1 and h typed", {form->Text5});
         form->Text5->clear();
-
         form->TxtCh->setText(QStringLiteral("CHAT"));
         QTest::mouseClick(form->ImgCochA[0], Qt::LeftButton);
-        t.Step("joker box ticked");
-        t.Control({form->FraOptions, form->TxtCh});
+        t.Step("joker box ticked", {form->FraOptions, form->TxtCh});
         QTest::mouseClick(form->ImgCochA[1], Qt::LeftButton);
-        t.Step("joker box unticked");
-        t.Control({form->FraOptions, form->TxtCh});
+        t.Step("joker box unticked", {form->FraOptions, form->TxtCh});
         form->TxtCh->setFocus();
         Type("?");
-        t.Step("? typed");
-        t.Control(form->ImgCochA[1]);
+        t.Step("? typed", {form->ImgCochA[1]});
         form->TxtCh->setText(QStringLiteral("ABCDEFGHIJKL"));
         QTest::mouseClick(form->ImgCochA[0], Qt::LeftButton);
-        t.Step("joker box ticked with 12 letters");
-        t.Control(form->TxtCh);
-
+        t.Step("joker box ticked with 12 letters", {form->TxtCh});
         form->TxtCh->setText(QStringLiteral("CHAT"));
         form->TxtCh->setFocus();
         Press(Qt::Key_Return);
         t.Step("CHAT, Enter: the window waits");
         t.Window(form.get());
         test.fake.timers.Advance(499);
-        t.Step("after 499 ms");
-        t.Control(form->LstAna);
+        t.Step("after 499 ms", {form->LstAna});
         clock = clock.addSecs(3);
         test.fake.timers.Advance(1);
         t.Step("after 500 ms, 3 seconds later");
         t.Window(form.get());
-
         form->Text5->setText(QStringLiteral("H"));
         search(QStringLiteral("CHAT"));
-        t.Step("CHAT searched with H mandatory");
-        t.Control(form->LstAna);
+        t.Step("CHAT searched with H mandatory", {form->LstAna});
         form->Text5->clear();
         search(QStringLiteral("QZ"));
-        t.Step("QZ searched");
-        t.Control({form->LblInfo, form->NR[2]});
+        t.Step("QZ searched", {form->LblInfo, form->NR[2]});
         search(QStringLiteral("WWWWWWWWWWWW"));
         t.Step("twelve W searched: the longest words fit");
         t.Window(form.get());
-
         form->TxtCh->setText(QStringLiteral("ABCDEFGHIJK?"));
         form->CmdCh->click(); // Enter on the question: its default button, No
-        t.Step("ABCDEFGHIJK? searched: asked first, No");
-        t.Control({form->LblInfo, form->Lst[12]});
+        t.Step("ABCDEFGHIJK? searched: asked first, No", {form->LblInfo, form->Lst[12]});
         search(QStringLiteral("ABCDEFGHIJ?"));
-        t.Step("ABCDEFGHIJ? searched: not asked");
-        t.Control(form->LblInfo);
+        t.Step("ABCDEFGHIJ? searched: not asked", {form->LblInfo});
         search(QStringLiteral("ZO??"));
         t.Step("ZO?? searched: two jokers refused");
         t.Window(form.get());

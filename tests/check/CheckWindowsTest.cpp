@@ -50,8 +50,7 @@ class CheckWindowsTest : public QObject {
         Put(form, word);
         form.CmdCtrl->click();
         test->fake.timers.Advance(WordCheckForm::kTimChercheMs);
-        t->Step(word + " checked");
-        t->Control(shown);
+        t->Step(word + " checked", shown);
     }
 
     // Whether the notice shows after each tick of its blinking.
@@ -73,30 +72,23 @@ private slots:
             form->TxtCtrl, form->LblDef1,      form->LblDef2, form->LblDef3,
             form->LblDef4, form->Lbl[0],       form->LblPts,  form->Lbl[2],
             form->ImfInfo, form->LblValideODS, form->CmdCop};
-        Type("k");
-        t->Step("k typed");
-        t->Control(form->CmdCtrl);
-        Type(QStringLiteral("I1éı ")); // ı upper-cases to I, yet is no A-Z letter
-        t->Step("I, 1, é, dotless i and a blank typed");
-        t->Control({form->TxtCtrl, form->LblN, form->CmdCtrl});
+        Type(QStringLiteral("kI1éı ")); // ı upper-cases to I, yet is no A-Z letter
+        t->Step("k, I, 1, é, dotless i and a blank typed",
+                {form->TxtCtrl, form->LblN, form->CmdCtrl});
         t->Note(form->CmdCtrl->isDefault() ? "default button" : "no default button");
         Put(*form, QStringLiteral("ab-c1dé"));
-        t->Step("ab-c1dé pasted");
-        t->Control(form->TxtCtrl);
+        t->Step("ab-c1dé pasted", {form->TxtCtrl});
         Put(*form, QStringLiteral("abcdefghijklmnopqrst"));
         Type("z");
-        t->Step("20 letters pasted, z typed");
-        t->Control(form->TxtCtrl);
+        t->Step("20 letters pasted, z typed", {form->TxtCtrl});
         QFocusEvent leave(QEvent::FocusOut);
         QCoreApplication::sendEvent(form->TxtCtrl, &leave);
         t->Step("the box left");
         t->Note(form->CmdCtrl->isDefault() ? "default button" : "no default button");
-
         Put(*form, QStringLiteral("abaca"));
         form->TxtCtrl->setFocus();
         Press(Qt::Key_Return);
-        t->Step("abaca, Enter: the window waits");
-        t->Control(form->LblD);
+        t->Step("abaca, Enter: the window waits", {form->LblD});
         test->fake.timers.Advance(100);
         t->Step("after 100 ms");
         t->Window(form.get());
@@ -113,7 +105,6 @@ private slots:
         for (const char* word : {"KIWI", "ETE", "CHIEN", "BALLE"}) {
             Check(*form, word, shown);
         }
-
         // A missing file is told before the not-found lines are drawn.
         test->values.FichierDefinitions = folder.PathOf("absent.ret");
         QLabel* title = form->LblA;
@@ -129,8 +120,7 @@ private slots:
                          Qt::NoButton, Qt::RightButton, Qt::NoModifier);
         QCoreApplication::sendEvent(title, &move);
         QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(45, 25));
-        t->Step("dragged by its title line, 40 and 20 pixels");
-        t->Control(&area);
+        t->Step("dragged by its title line, 40 and 20 pixels", {&area});
         QVERIFY2(t->Matches("dictionary"), t->Mismatch());
     }
 
@@ -140,8 +130,7 @@ private slots:
             form->TxtCtrl, form->LblDef3, form->LblDef4, form->Lbl[0],
             form->LblPts,  form->Lbl[2],  form->ImfInfo, form->LblValideODS};
         Put(*form, QStringLiteral("é"));
-        t->Step("é pasted");
-        t->Control(form->CmdCtrl);
+        t->Step("é pasted", {form->CmdCtrl});
         for (const char* word : {"é1", "ete", "qi"}) {
             Check(*form, word, shown);
         }
@@ -151,9 +140,6 @@ private slots:
         Check(*form, "chat", shown);
         Blink(*form);
         Check(*form, "kiwi", shown);
-        Put(*form, QStringLiteral("abcdefghijklmnopqrst"));
-        t->Step("20 letters pasted");
-        t->Control(form->TxtCtrl);
         test->values.FichierDefinitions = folder.PathOf("absent.ret");
         Check(*form, "KIWI", {form->LblDef4, form->LblPts, form->LblD});
         QVERIFY2(t->Matches("scrabble"), t->Mismatch());

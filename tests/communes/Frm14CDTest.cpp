@@ -33,22 +33,20 @@ private slots:
         };
         // What a search changes: the boxes, the list, the details and the actions.
         const auto details = [&](const QString& title) {
-            t.Step(title);
-            t.Control({form->TxtCP, form->TxtCherche, form->LblInfo, form->LstLaListe,
-                       form->LblCommune, form->LblCommuneMin, form->LblDepartement, form->LblRegion,
-                       form->LblCodeRegion, form->LblInsee, form->LblAcademie, form->LblCodeAca,
-                       form->LblZoneVac, form->LblLatitude, form->LblLongitude, form->ImgCopyTrue,
-                       form->CmdCopier, form->CmdGoogleMap, form->CmdExterne});
+            t.Step(title,
+                   {form->TxtCP, form->TxtCherche, form->LblInfo, form->LstLaListe,
+                    form->LblCommune, form->LblCommuneMin, form->LblDepartement, form->LblRegion,
+                    form->LblCodeRegion, form->LblInsee, form->LblAcademie, form->LblCodeAca,
+                    form->LblZoneVac, form->LblLatitude, form->LblLongitude, form->ImgCopyTrue,
+                    form->CmdCopier, form->CmdGoogleMap, form->CmdExterne});
         };
         const auto put = [&](QLineEdit* box, const QString& text) {
             box->clear();
             box->insert(text);
         };
-
         open("opened without its lists");
         put(form->TxtCP, QStringLiteral("750"));
-        t.Step("750 typed");
-        t.Control(form->LblInfo);
+        t.Step("750 typed", {form->LblInfo});
         std::string tooMany;
         for (std::size_t line = 0; line <= communes::kCommuneCapacity; ++line) {
             tooMany += "10000 X\xA7x\r\n";
@@ -57,47 +55,33 @@ private slots:
         test.fake.resources.Add("LISTEPARNOM", 201, SampleNameResource());
         open("opened again with a list too long");
         test.fake.resources.Add("LISTEPARCP", 200, SamplePostcodeResource());
-
         form = std::make_unique<Frm14CD>(test.context);
         QVERIFY(ShowActive(form.get()));
         QTest::mouseClick(form->Txt1Foc, Qt::LeftButton);
         t.Step("opened again, postal code box clicked at once");
         t.Window(form.get());
         Type("750");
-        t.Step("750 typed");
-        t.Control(form->LblInfo);
+        t.Step("750 typed", {form->LblInfo});
         test.fake.timers.Advance(300);
         details("lists loaded");
         put(form->TxtCP, QStringLiteral("75"));
-        t.Step("75 typed");
-        t.Control({form->LstLaListe, form->LblInfo});
+        t.Step("75 typed", {form->LstLaListe, form->LblInfo});
         Type("001");
         details("001 typed");
         for (const QString& typed : {QStringLiteral("7 5A0"), QString(200, 'x')}) {
             put(form->TxtCP, typed);
             details(QStringLiteral("%1 characters pasted").arg(typed.size()));
         }
-        put(form->TxtCP, QStringLiteral("932"));
-        ClickRow(form->LstLaListe, 1);
-        t.Step("932 typed, second row clicked");
-        t.Control(form->LblCommune);
-
         QTest::mouseClick(form->Txt2Foc, Qt::LeftButton);
-        t.Step("name box clicked");
-        t.Control({form->TxtCP, form->Txt2Foc, form->TxtCherche, form->LblInfo});
-        Type("s");
-        t.Step("s typed");
-        t.Control({form->TxtCherche, form->LstLaListe});
-        Type("aint denis-");
+        t.Step("name box clicked", {form->TxtCP, form->Txt2Foc, form->TxtCherche, form->LblInfo});
+        Type("saint denis-");
         form->TxtCherche->insert(QStringLiteral("é"));
-        details("aint denis- typed, é pasted");
+        details("saint denis- typed, é pasted");
         t.Note(QStringLiteral("caret at %1").arg(form->TxtCherche->cursorPosition()));
         ClickRow(form->LstLaListe, 2);
         details("third row clicked");
         put(form->TxtCherche, QString(QStringLiteral("l'Œ-")).repeated(50));
-        t.Step("l'Œ- pasted 50 times");
-        t.Control({form->TxtCherche, form->LblInfo});
-
+        t.Step("l'Œ- pasted 50 times", {form->TxtCherche, form->LblInfo});
         put(form->TxtCP, QStringLiteral("01000"));
         form->CmdCopier->click();
         form->ImgCopyTrue->click();
@@ -105,8 +89,7 @@ private slots:
         ClickRow(form->LstLaListe, 1);
         form->CmdGoogleMap->click();
         form->CmdExterne->click();
-        t.Step("second row: map and town hall opened");
-        t.Control(form->LblCommuneMin);
+        t.Step("second row: map and town hall opened", {form->LblCommuneMin});
         // The browser is found through a page written for the purpose, then removed.
         QVERIFY(test.fake.browser.asked.back().endsWith(".HTM"));
         QVERIFY(test.fake.browser.probeText.startsWith("<HTML> <\\HTML>"));
@@ -115,13 +98,11 @@ private slots:
         test.fake.browser.program.reset();
         form->CmdGoogleMap->click();
         t.Step("map asked of a browser that does not start, then of none");
-        for (const QString& page : test.fake.browser.asked) {
-            QVERIFY(!QFile::exists(page));
-        }
+        QVERIFY(std::none_of(test.fake.browser.asked.begin(), test.fake.browser.asked.end(),
+                             [](const QString& page) { return QFile::exists(page); }));
         put(form->TxtCherche, QStringLiteral("SAINT REMY EN BOUZEMONT SAINT GENEST ET ISSON"));
         form->CmdExterne->click();
         details("the longest name: town hall opened");
-
         form->CmdAbout->click();
         QPointer<communes::Frm21About> about = form->About();
         QVERIFY(about);

@@ -23,11 +23,9 @@ private slots:
         t.Step("opened");
         t.Window(form.get());
         const auto typed = [&](const QString& title) {
-            t.Step(title);
-            t.Control({form->TxtCtrl, form->LblN, form->CmdCtrl});
+            t.Step(title, {form->TxtCtrl, form->LblN, form->CmdCtrl});
             t.Note(form->CmdCtrl->isDefault() ? "default button" : "no default button");
         };
-
         form->TxtCtrl->setFocus();
         Type("m");
         Press(Qt::Key_Return);
@@ -48,7 +46,6 @@ private slots:
             Paste(form->TxtCtrl, pasted);
             typed(QStringLiteral("pasted into the empty box: %1").arg(what));
         }
-
         Type("maison");
         form->TxtRes->setPlainText(QStringLiteral("ancien résultat"));
         form->CmdCtrl->click();
@@ -59,34 +56,26 @@ private slots:
         test.fake.timers.Advance(1);
         t.Step("after 500 ms");
         t.Window(form.get());
-
         form->Opt[2]->click();
-        t.Step("low precision chosen");
-        t.Control({form->LblTaux, Caret()});
+        t.Step("low precision chosen", {form->LblTaux, Caret()});
         form->TxtCtrl->setFocus();
         form->Chk2->click();
-        t.Step("one letter more or less ticked");
-        t.Control(Caret());
+        t.Step("one letter more or less ticked", {Caret()});
         form->CmdCtrl->click();
         test.fake.timers.Advance(500);
-        t.Step("searched again");
-        t.Control({form->TxtRes, form->LblD});
+        t.Step("searched again", {form->TxtRes, form->LblD});
         for (const int option : {0, 1}) {
             form->Opt[option]->click();
-            t.Step(QStringLiteral("precision %1 chosen").arg(option));
-            t.Control(form->LblTaux);
+            t.Step(QStringLiteral("precision %1 chosen").arg(option), {form->LblTaux});
         }
         form->TxtCtrl->setFocus();
         Type("s");
-        t.Step("s typed: the results stay");
-        t.Control({form->TxtRes, form->LblD});
-
+        t.Step("s typed: the results stay", {form->TxtRes, form->LblD});
         // One more accepted word than the 16-bit count holds.
         test.store.ListeDico.assign(32768, "MAISON");
         form->CmdCtrl->click();
         test.fake.timers.Advance(500);
-        t.Step("failed search");
-        t.Control({form->TxtRes, form->LblD});
+        t.Step("failed search", {form->TxtRes, form->LblD});
         QVERIFY2(t.Matches("nearwords"), t.Mismatch());
     }
 };

@@ -146,9 +146,10 @@ bool HoldsOwnControls(const QWidget* control) {
 
 } // namespace
 
-void Transcript::Step(const QString& title) {
+void Transcript::Step(const QString& title, std::initializer_list<QWidget*> controls) {
     lines_ << QString() << QLatin1String("## ") + title;
     PlatformEvents();
+    Control(controls);
 }
 
 void Transcript::Note(const QString& line) {

@@ -19,8 +19,9 @@ class Transcript {
 public:
     explicit Transcript(ui::fake::FakePlatform& fake) : fake_(fake) {}
 
-    // Starts a step: its title, then what the platform was asked since the last step.
-    void Step(const QString& title);
+    // Starts a step: its title, then what the platform was asked since the last step, then
+    // the controls given.
+    void Step(const QString& title, std::initializer_list<QWidget*> controls = {});
     // Every control of window, in creation order; sub-windows are named, not opened.
     void Window(QWidget* window);
     // One control and what it holds.

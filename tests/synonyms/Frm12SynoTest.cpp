@@ -30,15 +30,12 @@ private slots:
         const auto search = [&](const QString& word) {
             retype(word);
             Press(Qt::Key_Return);
-            t.Step(word + ", Enter");
-            t.Control({form->Cbo2, form->Lbl4});
+            t.Step(word + ", Enter", {form->Cbo2, form->Lbl4});
         };
         const auto results = [&](const QString& title) {
             test.fake.timers.Advance(500);
-            t.Step(title);
-            t.Control({form->Cbo2, form->Lbl4, form->LstS});
+            t.Step(title, {form->Cbo2, form->Lbl4, form->LstS});
         };
-
         // Opened over a table that claims more lines than it holds, then mended.
         const auto lines = std::exchange(test.store.Syno('A').NbSyno, 4301);
         QVERIFY(ShowActive(form.get()));
@@ -47,22 +44,18 @@ private slots:
         t.Window(form.get());
         t.Note("selected: " + entry->selectedText());
         form->CmdRechercher->click();
-        t.Step("searched");
-        t.Control(form->Lbl4);
+        t.Step("searched", {form->Lbl4});
         test.store.Syno('A').NbSyno = lines;
-
         retype("c");
         Press(Qt::Key_Return);
         t.Step("c typed, Enter");
         t.Window(form.get());
         Type("h");
-        t.Step("h typed");
-        t.Control({form->Lst, form->CmdRechercher});
+        t.Step("h typed", {form->Lst, form->CmdRechercher});
         QTest::keyClick(form->Cbo2, Qt::Key_Enter);
         t.Step("Enter");
         t.Window(form.get());
         t.Note(QStringLiteral("caret at %1").arg(entry->cursorPosition()));
-
         retype("Maison");
         form->CmdRechercher->click();
         t.Step("Maison searched by the button");
@@ -72,28 +65,20 @@ private slots:
             search(word);
         }
         Choose(form->Cbo2, QStringLiteral("maison"));
-        t.Step("maison chosen in the history");
-        t.Control({form->Lst, form->CmdRechercher});
+        t.Step("maison chosen in the history", {form->Lst, form->CmdRechercher});
         results("after 500 ms");
         search(QStringLiteral("musée de sciences naturelles")); // the longest headword
-
         retype("cha");
         ClickRow(form->Lst, 1);
-        t.Step("cha typed, chaton clicked");
-        t.Control({form->Cbo2, form->Lst, form->LstS});
+        t.Step("cha typed, chaton clicked", {form->Cbo2, form->Lst, form->LstS});
         results("after 500 ms");
         search(QStringLiteral("chat"));
         ClickRow(form->LstS, 1);
         ClickRow(form->LstS, 2);
-        t.Step("two synonyms clicked");
-        t.Control(form->Cbo2);
-        results("after 500 ms");
+        results("two synonyms clicked, 500 ms later");
         search(QStringLiteral("règlement"));
         ClickRow(form->LstS, form->LstS->count() - 1);
-        t.Step("the last synonym, empty, clicked");
-        t.Control(form->Cbo2);
-        results("after 500 ms");
-
+        results("the last synonym, empty, clicked, 500 ms later");
         search(QStringLiteral("chat"));
         QTest::mousePress(form->LstS->viewport(), Qt::RightButton, {},
                           form->LstS->visualItemRect(form->LstS->item(0)).center());
@@ -109,19 +94,15 @@ private slots:
         t.Step("list copied");
         form->CmdInfo->click();
         t.Step("help asked");
-
         entry->selectAll();
         Paste(entry, QStringLiteral("assommant assommant assommant assommant"));
-        t.Step("40 characters pasted");
-        t.Control({form->Cbo2, form->Lst});
+        t.Step("40 characters pasted", {form->Cbo2, form->Lst});
         entry->selectAll();
         Paste(entry, QStringLiteral("猫🐈 chat"));
         Press(Qt::Key_Return);
-        t.Step("猫🐈 chat pasted, Enter");
-        t.Control(form->Lbl4);
+        t.Step("猫🐈 chat pasted, Enter", {form->Lbl4});
         search(QStringLiteral("e\u0301cole")); // e and a combining acute accent
         t.Control(form->Lbl2);
-
         QVERIFY2(t.Matches("synonyms"), t.Mismatch());
     }
 };
