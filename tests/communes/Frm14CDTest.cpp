@@ -47,11 +47,9 @@ private slots:
         open("opened without its lists");
         put(form->TxtCP, QStringLiteral("750"));
         t.Step("750 typed", {form->LblInfo});
-        std::string tooMany;
-        for (std::size_t line = 0; line <= communes::kCommuneCapacity; ++line) {
-            tooMany += "10000 X\xA7x\r\n";
-        }
-        test.fake.resources.Add("LISTEPARCP", 200, tooMany);
+        const QByteArray line("10000 X\xA7x\r\n");
+        test.fake.resources.Add("LISTEPARCP", 200,
+                                line.repeated(communes::kCommuneCapacity + 1).toStdString());
         test.fake.resources.Add("LISTEPARNOM", 201, SampleNameResource());
         open("opened again with a list too long");
         test.fake.resources.Add("LISTEPARCP", 200, SamplePostcodeResource());
