@@ -2,6 +2,7 @@
 // the marks of missing fields, a message too long or taken by no mail program, the mailto:
 // link handed over and the close three seconds later, and the cancel button.
 
+#include "app/EnvoyerMail.h"
 #include "app/FrmMail.h"
 #include "support/Drive.h"
 #include "support/TestContext.h"
@@ -14,6 +15,16 @@ using app::FrmMail;
 class ContactTest : public QObject {
     Q_OBJECT
 private slots:
+    // What the form never puts in a link: no subject, a lone CR or LF, copies.
+    void mailtoLinkEncodesOnlyLineBreaks() {
+        QCOMPARE(app::MailtoLink("a", "", "l1\r\nl2", "", ""),
+                 std::string("mailto:a?Body=l1%0Dl2"));
+        QCOMPARE(app::MailtoLink("a", "Q & R ?", "50 % #1\rx\ny", "c@x", "b@x"),
+                 std::string("mailto:a?Subject=Q & R ?&Body=50 % #1\rx\ny&CC=c@x&BCC=b@x"));
+        QCOMPARE(app::MailtoLink("a", "", "", "", "b"), std::string("mailto:a?BCC=b"));
+        QCOMPARE(app::MailtoLink("a", "", "", "", ""), std::string("mailto:a"));
+    }
+
     void transcript() {
         TestContext test;
         Transcript t(test.fake);
