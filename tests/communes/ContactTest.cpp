@@ -1,50 +1,22 @@
-// The communes' about window, the contact form and the mailto: link it hands over.
+// The contact form on the recording platform, followed in a transcript: the send button and
+// the marks of missing fields, a message too long or taken by no mail program, the mailto:
+// link handed over and the close three seconds later, and the cancel button.
 
 #include "app/EnvoyerMail.h"
 #include "app/FrmMail.h"
-#include "communes/Frm21About.h"
-#include "support/LabelFits.h"
+#include "support/Drive.h"
 #include "support/TestContext.h"
-#include "ui/Twips.h"
-
-#include <QtTest>
+#include "support/Transcript.h"
 
 using namespace zorvane;
+using namespace zorvane::testing;
 using app::FrmMail;
-
-namespace {
-
-void SaveScreenshot(QWidget& form, const char* name) {
-    const QByteArray folder = qgetenv("ZORVANE_SCREENSHOT_DIR");
-    if (!folder.isEmpty()) {
-        QVERIFY(form.grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png"));
-    }
-}
-
-struct ContactForm {
-    testing::TestContext test;
-    QPointer<FrmMail> form = new FrmMail(test.context);
-    ContactForm() { test.fake.timers.Advance(500); }
-    ~ContactForm() { delete form; }
-    std::vector<bool> Marks() const {
-        std::vector<bool> shown;
-        for (QLabel* mark : form->ImgF) {
-            shown.push_back(!mark->isHidden());
-        }
-        return shown;
-    }
-};
-
-} // namespace
 
 class ContactTest : public QObject {
     Q_OBJECT
 private slots:
+    // What the form never puts in a link: no subject, a lone CR or LF, copies.
     void mailtoLinkEncodesOnlyLineBreaks() {
-        const std::string body = app::MailBody("X", "Y", "");
-        QCOMPARE(body, std::string("Nom: X\r\nPrenom: Y\r\n\r\n"));
-        QCOMPARE(app::MailtoLink("a", "Salut", "Nom: X\r\nPrenom: Y", "", ""),
-                 std::string("mailto:a?Subject=Salut&Body=Nom: X%0DPrenom: Y"));
         QCOMPARE(app::MailtoLink("a", "", "l1\r\nl2", "", ""),
                  std::string("mailto:a?Body=l1%0Dl2"));
         QCOMPARE(app::MailtoLink("a", "Q & R ?", "50 % #1\rx\ny", "c@x", "b@x"),
@@ -53,130 +25,67 @@ private slots:
         QCOMPARE(app::MailtoLink("a", "", "", "", ""), std::string("mailto:a"));
     }
 
-    void formShowsItselfWithItsTexts() {
-        testing::TestContext test;
+    void transcript() {
+        TestContext test;
+        Transcript t(test.fake);
         QPointer<FrmMail> form = new FrmMail(test.context);
-        QVERIFY(!form->isVisible());
-        QVERIFY(test.fake.timers.IsArmed("TimDeb"));
-        QVERIFY(!test.fake.timers.IsArmed("TimEnd"));
+        const auto fill = [&](QWidget* box, const QString& text) {
+            box->setFocus();
+            Press(Qt::Key_A, Qt::ControlModifier);
+            Press(Qt::Key_Delete);
+            Type(text);
+        };
+        const std::initializer_list<QWidget*> marks = {form->ImgF[0], form->ImgF[1], form->ImgF[2],
+                                                       form->ImgF[3], form->TxtPre,  form->TxtRem};
+        t.Step("contact form asked");
+        t.Note(form->isVisible() ? "shown at once" : "not shown yet");
         test.fake.timers.Advance(500);
-        QVERIFY(form->isVisible());
-        QCOMPARE(form->TxtObj->text(), QStringLiteral("Zorvane Version 1.20"));
-        QVERIFY(form->LblInfo1->text().endsWith(
-            "formulaire puis cliquez sur\n''Envoyer le message''."));
-        QVERIFY(form->LblInfo3->text().startsWith(QString(15, ' ') + "votre message\n"));
-        QVERIFY(form->LblInfo3->text().endsWith("votre  compréhension.\n"));
-        QVERIFY(!form->CmdMail->isEnabled());
-        QCOMPARE(form->width(), ui::TwipsToPixels(7200, form));
-        form->TxtNom->setText(QStringLiteral("Dupont"));
-        SaveScreenshot(*form, "FrmMail");
-        delete form;
-    }
-
-    void sendButtonFollowsTheFields() {
-        ContactForm c;
-        c.form->TxtObj->clear();
-        QVERIFY(!c.form->CmdMail->isEnabled());
-        c.form->TxtObj->setText(QStringLiteral("Question"));
-        QVERIFY(!c.form->CmdMail->isEnabled()); // the subject never enables it
-        c.form->TxtNom->setText(QStringLiteral("D"));
-        QVERIFY(c.form->CmdMail->isEnabled());
-        c.form->TxtNom->clear();
-        QVERIFY(!c.form->CmdMail->isEnabled());
-        c.form->TxtRem->setPlainText(QStringLiteral("Bonjour"));
-        QVERIFY(c.form->CmdMail->isEnabled());
-    }
-
-    void incompleteFormShowsMarksAndSendsNothing() {
-        ContactForm c;
-        QVERIFY(QTest::qWaitForWindowActive(c.form));
-        c.form->TxtObj->clear();
-        c.form->CmdMailClick();
-        QCOMPARE(c.Marks(), (std::vector<bool>{true, true, true, true}));
-        QVERIFY(c.form->TxtRem->hasFocus());
-        QCOMPARE(c.test.fake.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(c.test.fake.boxes.shown[0].text,
-                 QStringLiteral("Le formulaire est incomplet.      "));
-        QCOMPARE(c.test.fake.boxes.shown[0].icon, ui::Icon::None);
-
-        c.form->TxtObj->setText(QStringLiteral("Sujet"));
-        c.form->TxtRem->setPlainText(QStringLiteral("Bonjour"));
-        QCOMPARE(c.Marks(), (std::vector<bool>{true, true, false, false}));
-        c.form->CmdMail->click();
-        QCOMPARE(c.Marks(), (std::vector<bool>{true, true, false, false}));
-        QVERIFY(c.form->TxtPre->hasFocus());
-        QVERIFY(c.test.fake.links.opened.empty());
-        QCOMPARE(c.form->TxtRem->toPlainText(), QStringLiteral("Bonjour"));
-    }
-
-    void sendHandsTheLinkOverAndClosesThreeSecondsLater() {
-        ContactForm c;
-        c.form->TxtNom->setText(QStringLiteral("Dupont"));
-        c.form->TxtPre->setText(QStringLiteral("Jérôme"));
-        c.form->TxtRem->setPlainText(QStringLiteral("ligne 1 à 100 %\nligne 2 & ?\n#3"));
-        c.form->CmdMail->click();
-        QCOMPARE(c.test.fake.links.opened,
-                 std::vector<QString>{"mailto:contact@zorvane.example?Subject=Zorvane Version 1.20"
-                                      "&Body=Nom: Dupont%0DPrenom: Jérôme%0D%0Dligne 1 à 100 %%0D"
-                                      "ligne 2 & ?%0D#3"});
-        c.test.fake.timers.Advance(2999);
-        QVERIFY(c.form && c.form->isVisible());
-        c.test.fake.timers.Advance(1);
-        QTRY_VERIFY(!c.form);
-    }
-
-    // A message no mail program took, or too long for one, is said and kept.
-    void aMessageThatCannotGoStaysWithItsText() {
-        for (const bool tooLong : {false, true}) {
-            ContactForm c;
-            c.test.fake.links.succeeds = false;
-            const QString text(tooLong ? 40000 : 10, QLatin1Char('x'));
-            c.form->TxtNom->setText(QStringLiteral("Dupont"));
-            c.form->TxtPre->setText(QStringLiteral("Paul"));
-            c.form->TxtRem->setPlainText(text);
-            c.form->CmdMail->click();
-            QCOMPARE(c.test.fake.links.opened.size(), std::size_t{tooLong ? 0U : 1U});
-            QCOMPARE(c.test.fake.boxes.shown.size(), std::size_t{1});
-            QVERIFY(c.test.fake.boxes.shown[0].text.startsWith(
-                tooLong ? QStringLiteral("Le message est trop long")
-                        : QStringLiteral("Aucun programme de messagerie")));
-            c.test.fake.timers.Advance(5000);
-            QVERIFY(c.form && c.form->isVisible());
-            QCOMPARE(c.form->TxtRem->toPlainText(), text);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        t.Step("after 500 ms");
+        t.Window(form);
+        for (const auto& [box, text, title] :
+             {std::tuple{form->TxtObj, "", "subject emptied"},
+              {form->TxtObj, "Question", "Question typed as subject"},
+              {form->TxtNom, "D", "D typed as name"},
+              {form->TxtNom, "", "name emptied"}}) {
+            fill(box, QString::fromUtf8(text));
+            t.Step(QString::fromUtf8(title), {form->CmdMail});
         }
-    }
-
-    void cancelClosesAtOnce() {
-        ContactForm c;
-        c.form->CmdAnnule->click();
-        QTRY_VERIFY(!c.form);
-        QVERIFY(c.test.fake.links.opened.empty());
-    }
-
-    void aboutWindowLinesSiteAndPlacement() {
-        testing::TestContext test;
-        QWidget main;
-        main.resize(ui::TwipsSize(12000, 9000, &main));
-        auto* communes = new QWidget(&main);
-        main.show();
-        QPointer<communes::Frm21About> about = new communes::Frm21About(test.context, communes);
-        about->show();
-        QCOMPARE(about->Lbl[4]->text(),
-                 QStringLiteral("de  l ' Académie - Zone des vacances scolaires"));
-        for (QLabel* line : about->Lbl) {
-            QVERIFY2(testing::ShowsWholeText(line), qPrintable(line->text()));
+        fill(form->TxtObj, "");
+        form->CmdMailClick();
+        t.Step("sent with every field empty", marks);
+        fill(form->TxtObj, QStringLiteral("Sujet"));
+        fill(form->TxtRem, QStringLiteral("Bonjour"));
+        t.Step("subject and message typed", marks);
+        form->CmdMail->click();
+        t.Step("sent without a name", marks);
+        fill(form->TxtNom, QStringLiteral("Dupont"));
+        fill(form->TxtPre, QStringLiteral("Jérôme"));
+        // A message too long for a mail program, or one no mail program took, is kept.
+        test.fake.links.succeeds = false;
+        for (const QString& text :
+             {QString(40000, 'x'), QStringLiteral("ligne 1 à 100 %\nligne 2 & ?\n#3")}) {
+            form->TxtRem->setPlainText(text);
+            form->CmdMail->click();
+            test.fake.timers.Advance(5000);
+            t.Step(QStringLiteral("%1 characters sent, 5 s later").arg(text.size()));
+            t.Note(form && form->TxtRem->toPlainText() == text ? "open with its text" : "closed");
         }
-        QCOMPARE(about->pos(), main.mapToGlobal(QPoint((main.width() - about->width()) / 2,
-                                                       (main.height() - about->height()) / 4)));
-        QVERIFY(!communes->isEnabled());
-        QCOMPARE(about->CmdSite->text(), QStringLiteral("www.zorvane.example"));
-        about->CmdSite->click();
-        QCOMPARE(test.fake.links.opened, std::vector<QString>{"https://www.zorvane.example/"});
-        SaveScreenshot(*about, "Frm21About");
-        QVERIFY(QTest::qWaitForWindowActive(about));
-        QTest::keyClick(about, Qt::Key_Return);
-        QTRY_VERIFY(!about);
-        QVERIFY(communes->isEnabled());
+        test.fake.links.succeeds = true;
+        form->CmdMail->click();
+        test.fake.timers.Advance(2999);
+        t.Step("sent again, 2999 ms later");
+        t.Note(form ? "open" : "closed");
+        test.fake.timers.Advance(1);
+        QTRY_VERIFY(!form);
+        t.Step("3 s later: closed");
+        form = new FrmMail(test.context);
+        test.fake.timers.Advance(500);
+        form->CmdAnnule->click();
+        QTRY_VERIFY(!form);
+        t.Step("asked again and cancelled: closed");
+        QVERIFY2(t.Matches("contact"), t.Mismatch());
     }
 };
 

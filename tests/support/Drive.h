@@ -59,4 +59,11 @@ inline QStringList Rows(const QAbstractItemView* view) {
     return rows;
 }
 
+// Shows window and waits until it has the keyboard, as a window the user opens does.
+inline bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 } // namespace zorvane::testing

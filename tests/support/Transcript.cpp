@@ -146,9 +146,10 @@ bool HoldsOwnControls(const QWidget* control) {
 
 } // namespace
 
-void Transcript::Step(const QString& title) {
+void Transcript::Step(const QString& title, std::initializer_list<QWidget*> controls) {
     lines_ << QString() << QLatin1String("## ") + title;
     PlatformEvents();
+    Control(controls);
 }
 
 void Transcript::Note(const QString& line) {
@@ -171,6 +172,12 @@ void Transcript::Window(QWidget* window) {
 void Transcript::Control(QWidget* control) {
     PlatformEvents();
     Describe(control, 0);
+}
+
+void Transcript::Control(std::initializer_list<QWidget*> controls) {
+    for (QWidget* control : controls) {
+        Control(control);
+    }
 }
 
 void Transcript::Describe(QWidget* control, int depth) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QWidget;
 
@@ -18,12 +19,14 @@ class Transcript {
 public:
     explicit Transcript(ui::fake::FakePlatform& fake) : fake_(fake) {}
 
-    // Starts a step: its title, then what the platform was asked since the last step.
-    void Step(const QString& title);
+    // Starts a step: its title, then what the platform was asked since the last step, then
+    // the controls given.
+    void Step(const QString& title, std::initializer_list<QWidget*> controls = {});
     // Every control of window, in creation order; sub-windows are named, not opened.
     void Window(QWidget* window);
     // One control and what it holds.
     void Control(QWidget* control);
+    void Control(std::initializer_list<QWidget*> controls);
     void Note(const QString& line);
 
     // Compares with tests/golden/<name>.txt (or records it); the report says where they part.
