@@ -153,6 +153,9 @@ void Frm12Syno::BuildControls() {
     Cbo2->setInsertPolicy(QComboBox::NoInsert); // the history is kept by the search
     Cbo2->setCompleter(nullptr);                // no history word may complete a typed one
     Cbo2->setMaxVisibleItems(kHistorySize);
+    // Leaving the box with a history word in it would otherwise count as choosing that word
+    // and start a search nobody asked for: only a choice in the opened list searches.
+    QObject::disconnect(Cbo2->lineEdit(), &QLineEdit::editingFinished, Cbo2, nullptr);
     // No headword is longer; a longer text could match nothing.
     Cbo2->lineEdit()->setMaxLength(static_cast<int>(data::kMaxHeadwordLength));
 
