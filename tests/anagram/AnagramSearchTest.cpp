@@ -111,7 +111,7 @@ TEST(ChercheAnagrammes, AgreesWithOraclesOnRandomDraws) {
         const Words shown = Texts(result.combined);
         Words sorted = shown;
         std::sort(sorted.begin(), sorted.end());
-        SCOPED_TRACE(draw + " min " + std::to_string(minimum) + " mandatory " + mandatory);
+        SCOPED_TRACE(draw + " min " + std::to_string(minimum) + " mandatory " += mandatory);
         ASSERT_EQ(sorted, Spellable(list, draw, minimum, mandatory));
         EXPECT_EQ(result.accepted, Spellable(list, draw, minimum, "").size());
         for (std::size_t length = 2; length <= kMaxDraw; ++length) {

@@ -28,7 +28,7 @@ protected:
                          },
                          "/nonexistent/definitions1.20.ret"};
 
-    Outcome Command(std::vector<std::string> args, const std::string& input = "") {
+    Outcome Command(const std::vector<std::string>& args, const std::string& input = "") {
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;

@@ -38,6 +38,7 @@ TEST(CrosswordPatternSearch, AgreesWithAScanOfTheWholeList) {
         words.emplace(word.size(), word);
     }
     std::vector<std::string> list;
+    list.reserve(words.size());
     for (const auto& entry : words) {
         list.push_back(entry.second);
     }

@@ -15,7 +15,8 @@
 namespace {
 
 using namespace zorvane::nearwords;
-using zorvane::operator""_cp;
+using zorvane::operator""_cp; // NOLINT(misc-unused-using-decls): clang-tidy misses literal
+                              // templates
 
 const std::vector<std::string> kWords = {"AISON",   "BATEAU", "MAIS",      "MAISON",
                                          "MAISONS", "RAISON", "ABCDEFGHIJ"};

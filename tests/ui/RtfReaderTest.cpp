@@ -17,7 +17,7 @@ std::u32string Flatten(const RtfDocument& document) {
         }
         for (const RtfRun& run : paragraph) {
             const std::u32string mark = run.bold ? U"*" : run.italic ? U"_" : U"";
-            text += mark + run.text + mark;
+            text.append(mark).append(run.text).append(mark);
         }
     }
     return text;
