@@ -38,11 +38,6 @@ long long StatusField(const char* field) {
     return -1;
 }
 
-// Forgets the peak so far, so the next peak is the check's own.
-void ResetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
 } // namespace
 
 class HostileDefinitionsTest : public QObject {
@@ -54,18 +49,14 @@ class HostileDefinitionsTest : public QObject {
 
     QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
 
-    void UseFile(const QString& path) { test->values.FichierDefinitions = path.toStdString(); }
-
-    void Check(const QString& word) {
+    // The word checked in the definitions file at path.
+    void Check(const QString& word, const QString& path = {}) {
+        if (!path.isEmpty()) {
+            test->values.FichierDefinitions = path.toStdString();
+        }
         form->TxtCtrl->setText(word);
         form->CmdCtrl->click();
         test->fake.timers.Advance(check::WordCheckForm::kTimChercheMs);
-    }
-
-    // The not-found display, the window ready for the next word.
-    void ExpectNotFoundAndReady() {
-        QVERIFY(form->LblDef4->isVisible() && form->LblDef1->isHidden());
-        QVERIFY(form->isEnabled() && !test->fake.pointer.busy && !form->CmdCop->isEnabled());
     }
 
 private slots:
@@ -100,9 +91,9 @@ private slots:
         Write(Path("empty.ret"), "");
         Write(Path("locked.ret"), "[Cont]\r\n1= OK\xA3n\xA7Tissu.\r\n");
         QVERIFY(QFile::setPermissions(Path("locked.ret"), {}));
-        UseFile(path);
-        Check(QStringLiteral("ABACA"));
-        ExpectNotFoundAndReady();
+        Check(QStringLiteral("ABACA"), path); // the not-found display, ready for the next word
+        QVERIFY(form->LblDef4->isVisible() && form->LblDef1->isHidden());
+        QVERIFY(form->isEnabled() && !test->fake.pointer.busy && !form->CmdCop->isEnabled());
 
         cli::SearchData data(
             [](std::string_view, int) { return std::optional<std::string_view>("ABACA"); },
@@ -115,11 +106,8 @@ private slots:
         }
         QCOMPARE(cliMessage.section('\r', 0, 0),
                  fault ? QStringLiteral("Erreur %1").arg(fault) : QString());
-        std::vector<QString> told;
-        for (const auto& box : test->fake.boxes.shown) {
-            told.push_back(box.text);
-        }
-        QCOMPARE(told, fault == 53 ? std::vector<QString>{cliMessage} : std::vector<QString>{});
+        const auto& told = test->fake.boxes.shown;
+        QVERIFY(fault == 53 ? told.size() == 1 && told[0].text == cliMessage : told.empty());
     }
 
     // A real header, then entries full of NULs, C1 bytes and lone CRs, then noise.
@@ -132,8 +120,7 @@ private slots:
             odd.push_back(static_cast<char>(random()));
         }
         Write(Path("odd.ret"), odd);
-        UseFile(Path("odd.ret"));
-        Check(QStringLiteral("ABACA"));
+        Check(QStringLiteral("ABACA"), Path("odd.ret"));
         QCOMPARE(form->LblDef1->text(), QStringLiteral("ABACA"));
         QVERIFY(form->LblDef3->text().startsWith(QStringLiteral("Tis")));
         Check(QStringLiteral("ZYTHUM"));
@@ -159,10 +146,9 @@ private slots:
                     "Bi\xE8re d'orge.\r\n[Fin]\r\n2= OK\xA3n\xA7Pas celle-ci.\r\n";
         }
         QVERIFY(QFileInfo(Path("huge.ret")).size() > kFileBytes);
-        UseFile(Path("huge.ret"));
         const long long residentBefore = StatusField("VmRSS:");
-        ResetPeakResident();
-        Check(QStringLiteral("ZYTHUM"));
+        std::ofstream("/proc/self/clear_refs") << "5"; // the peak from here on
+        Check(QStringLiteral("ZYTHUM"), Path("huge.ret"));
         const long long peakGrowthKb = StatusField("VmHWM:") - residentBefore;
         QCOMPARE(form->LblDef1->text(), QStringLiteral("ZYTHUM"));
         QCOMPARE(form->LblDef3->text(), QStringLiteral("Bière d'orge."));

@@ -11,24 +11,21 @@
 
 using namespace zorvane;
 
-namespace {
-
-// The process id a lock file names (its first line).
-qint64 LockOwner(const QString& lockPath) {
-    QFile lock(lockPath);
-    return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
-}
-
-} // namespace
-
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder;
 
-    // The built program, offscreen, with a home, configuration and temporary folder of
-    // its own, so its lock and settings stay in the test's folder.
-    void StartProgram(QProcess& program) {
+    // The process id the program's lock file names (its first line).
+    qint64 LockOwner() const {
+        QFile lock(folder.filePath(QStringLiteral("TMPDIR/zorvane-%1.lock").arg(getuid())));
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
+    }
+
+    // The built program, offscreen, with a home, configuration and temporary folder of its
+    // own: it takes the lock, is still running past the splash (the loader's steps are
+    // running), and is killed (SIGKILL: no clean-up, the lock file stays behind).
+    void RunThenKill(qint64& id) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "TMPDIR"}) {
             const QString path = folder.filePath(QString::fromLatin1(name));
@@ -36,14 +33,17 @@ class SingleInstanceTest : public QObject {
             environment.insert(QString::fromLatin1(name), path);
         }
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess program;
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program.start(QStringLiteral(ZORVANE_EXECUTABLE), {});
         QVERIFY(program.waitForStarted());
-    }
-
-    QString ProgramLock() const {
-        return folder.filePath(QStringLiteral("TMPDIR/zorvane-%1.lock").arg(getuid()));
+        id = program.processId();
+        QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), id, 10000);
+        QTest::qWait(1000);
+        QCOMPARE(program.state(), QProcess::Running); // not refused, not crashed
+        program.kill();
+        QVERIFY(program.waitForFinished());
     }
 
 private slots:
@@ -70,23 +70,10 @@ private slots:
     }
 
     void killedDuringLoadingThenStartedAgain() {
-        QProcess killed;
-        StartProgram(killed);
-        const qint64 killedId = killed.processId();
-        QTRY_COMPARE_WITH_TIMEOUT(LockOwner(ProgramLock()), killedId, 10000);
-        QTest::qWait(900); // past the splash: the loader's steps are running
-        QCOMPARE(killed.state(), QProcess::Running);
-        killed.kill(); // SIGKILL: no clean-up, the lock file stays behind
-        QVERIFY(killed.waitForFinished());
-        QCOMPARE(LockOwner(ProgramLock()), killedId);
-
-        QProcess again;
-        StartProgram(again);
-        QTRY_COMPARE_WITH_TIMEOUT(LockOwner(ProgramLock()), again.processId(), 10000);
-        QTest::qWait(1000);
-        QCOMPARE(again.state(), QProcess::Running); // not refused, not crashed
-        again.kill();
-        QVERIFY(again.waitForFinished());
+        qint64 killed = 0, again = 0;
+        RunThenKill(killed);
+        QCOMPARE(LockOwner(), killed);
+        RunThenKill(again); // the lock left behind taken over
     }
 };
 
