@@ -30,15 +30,6 @@ void AddWordResources(ui::fake::FakeResources& resources) {
     }
 }
 
-QWidget* Shown(const char* className) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits(className) && window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 // What a whole start ends in, on one line: the boxes shown, the settings written, the end.
 QString Outcome(ui::fake::FakePlatform& fake, const app::Shell& shell) {
     QStringList told;
@@ -76,7 +67,7 @@ private slots:
         QVERIFY(shell.Start());
         t.Step("splash window loaded");
         t.Note(QString::fromStdString("definitions file " + shell.Values().FichierDefinitions));
-        t.Window(Shown("zorvane::app::Frm01Boot"));
+        t.Window(shell.SplashWindow());
         fake.timers.Advance(499);
         t.Step("499 ms: nothing read yet");
         fake.timers.Advance(1);

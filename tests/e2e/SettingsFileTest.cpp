@@ -59,8 +59,7 @@ class SettingsFileTest : public QObject {
 
         testing::TestContext test;
         ui::ToolContext context{run.platform, test.values, test.store};
-        auto* options = new app::Frm04Options(context, [] {});
-        QPointer<app::Frm04Options> alive = options;
+        QPointer<app::Frm04Options> options = new app::Frm04Options(context, [] {});
         options->show();
         options->CmdDefaut->click();
         options->CmdEnregistre->click();
@@ -68,7 +67,7 @@ class SettingsFileTest : public QObject {
         QCOMPARE(run.fake.boxes.shown[1].text,
                  app::SettingsNotSavedMessage(cause, app::SettingsMoment::Options));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete alive.data();
+        delete options.data();
         QCOMPARE(store.Get("ZRVN", "Options", "CouleurMDI"), savedFenetre);
     }
 
