@@ -5,6 +5,7 @@
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
 #include "app/Shell.h"
+#include "support/Drive.h"
 #include "support/TestContext.h"
 #include "support/Transcript.h"
 
@@ -98,10 +99,8 @@ private slots:
         QVERIFY2(drawn.size() == 3 && drawn[0] >= 5 && drawn[0] <= 10 && drawn[1] >= 11 &&
                      drawn[1] <= 50 && drawn[2] >= 60 && drawn[2] <= 80,
                  qPrintable(QDebug::toString(drawn)));
-        t.Step("every step done: the closing animation starts");
-        for (QLabel* tick : charge->ImgCoche2) {
-            t.Control(tick);
-        }
+        t.Step("every step done: the closing animation starts",
+               {charge->ImgCoche2[0], charge->ImgCoche2[1], charge->ImgCoche2[2]});
         fake.timers.Advance(6 * 200);
         t.Step("six ticks of 200 ms");
         t.Window(charge);
@@ -324,8 +323,7 @@ private slots:
         int contacts = 0;
         Transcript t(test.fake);
         auto* about = new app::Frm20About(test.context, &main, [&] { ++contacts; });
-        about->show();
-        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QVERIFY(ShowActive(about));
         t.Step("opened over a main window at 1500,1500 twips, 18000 x 13500");
         t.Window(about);
         about->CmdSite->click();
@@ -339,8 +337,6 @@ private slots:
                    .arg(contacts)
                    .arg(about->isVisible()));
         QPointer<app::Frm20About> watched(about);
-        about->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(about));
         about->Rtb1->setFocus();
         QTest::keyClick(about->Rtb1, Qt::Key_Return);
         QTRY_VERIFY(watched == nullptr); // Enter closes it from anywhere

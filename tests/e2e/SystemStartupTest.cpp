@@ -198,7 +198,7 @@ private slots:
     }
 
     void folderIsReadOnly() {
-        if (e2e::Privileged()) {
+        if (::geteuid() == 0) {
             return e2e::RunAsNobody();
         }
         QVERIFY(QDir().mkpath(programFolder));
@@ -213,7 +213,7 @@ private slots:
     void fullDiskKeepsTheSavedFile() {
         QVERIFY(QDir().mkpath(programFolder));
         const QByteArray folder = QFile::encodeName(programFolder);
-        if (!e2e::Privileged()) {
+        if (::geteuid() != 0) {
             QSKIP("mounting a small file system takes root"); // never under CI, run as root
         }
         QVERIFY2(::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") == 0,
