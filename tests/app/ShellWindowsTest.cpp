@@ -41,13 +41,10 @@ QString Outcome(ui::fake::FakePlatform& fake, const app::Shell& shell) {
                     .arg(box.text.section('\r', 0, 0));
     }
     for (const std::string& path : fake.settings.saved) {
-        told << QStringLiteral("saved %1=%2")
-                    .arg(QString::fromStdString(path),
-                         QString::fromStdString(fake.settings.values[path]));
+        told << QString::fromStdString("saved " + path + "=" + fake.settings.values[path]);
     }
-    told << QStringLiteral("colours %1 %2")
-                .arg(QString::fromStdString(shell.Values().CouleurFenetre),
-                     QString::fromStdString(shell.Values().CouleurBarre));
+    told << QString::fromStdString("colours " + shell.Values().CouleurFenetre + " " +
+                                   shell.Values().CouleurBarre);
     told << (shell.MainWindow() ? QStringLiteral("main window") : QStringLiteral("no main window"));
     if (fake.end.ended) {
         told << QStringLiteral("ended %1").arg(fake.end.status);
