@@ -26,14 +26,11 @@ private slots:
         t.Step("opened");
         t.Window(form.get());
 
-        const auto length = [&](int letters) {
-            Choose(form->CboLMot, QStringLiteral("%1").arg(letters, 2, 10, QChar('0')));
-        };
         const auto box = [&](int place, const QString& keys = {}) {
             form->TxtS[place]->setFocus();
             Type(keys);
         };
-        length(5);
+        Choose(form->CboLMot, "05");
         Type("ch");
         t.Step("5 letters, C and H typed: the caret moves on");
         t.Window(form.get());
@@ -59,7 +56,7 @@ private slots:
         t.Step("letters deleted");
         t.Window(form.get());
 
-        length(4);
+        Choose(form->CboLMot, "04");
         QTest::mouseClick(form->ImgCochA[1], Qt::LeftButton);
         box(1, QStringLiteral("m11é"));
         t.Step("4 letters, advance off: M, then 1, 1 and é refused", {form->TxtS[1]});
@@ -90,14 +87,14 @@ private slots:
         ClickRow(form->LstRech1, 1);
         ClickRow(form->LstRech1, 4);
         t.Step("rows 2 and 5 clicked");
-        length(6);
+        Choose(form->CboLMot, "06");
         box(2, "ais");
         form->CmdRech1->click();
         test.fake.timers.Advance(100);
         t.Step("?AIS?? searched", {form->LblRech1, form->LstRech1});
 
         box(4, "s");
-        length(5);
+        Choose(form->CboLMot, "05");
         box(3, "i");
         form->CmdRech1->click();
         t.Step("five letters, ??I??: too many unknown places");
@@ -108,7 +105,7 @@ private slots:
         t.Step("S typed in box 5, Enter", {form->LblRech1, form->LstRech1});
 
         test.store.ListeAna.resize(3); // the length table no longer fits the list
-        length(4);
+        Choose(form->CboLMot, "04");
         box(1, "c");
         box(3, "a");
         form->CmdRech1->click();
