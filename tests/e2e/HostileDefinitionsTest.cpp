@@ -18,9 +18,6 @@ using check::Frm10Dico;
 
 namespace {
 
-// ABACA has entry 1, ZYTHUM entry 2.
-const std::vector<std::string> kWords{"ABACA", "ZYTHUM"};
-
 // The resident and the peak resident memory of this process, in kB.
 long long StatusField(const char* field) {
     std::ifstream status("/proc/self/status");
@@ -57,7 +54,8 @@ class HostileDefinitionsTest : public QObject {
 private slots:
     void init() {
         form.reset();
-        test = std::make_unique<testing::TestContext>(kWords);
+        // ABACA has entry 1, ZYTHUM entry 2.
+        test = std::make_unique<testing::TestContext>(std::vector<std::string>{"ABACA", "ZYTHUM"});
         form = std::make_unique<Frm10Dico>(test->context);
         form->show();
     }
@@ -152,7 +150,6 @@ private slots:
         Check(QStringLiteral("ABACA"));
         QCOMPARE(form->LblDef3->text(), QStringLiteral("Tissu de bananier."));
         QVERIFY(test->fake.boxes.shown.empty());
-        QFile::remove(Path("huge.ret"));
     }
 };
 
