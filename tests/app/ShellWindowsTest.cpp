@@ -27,7 +27,7 @@ void AddWordResources(ui::fake::FakeResources& resources) {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string line = std::string(1, char(letter + 32)) + "\xA7n$x";
         resources.Add(std::string("SYNONY") + letter, 101 + (letter - 'A'),
-                      letter == 'C' ? line + "\r\n" + line : line);
+                      letter == 'C' ? (line + "\r\n").append(line) : line);
     }
 }
 

@@ -146,7 +146,7 @@ private slots:
         const long long peakGrowthKb = StatusField("VmHWM:") - residentBefore;
         QCOMPARE(form->LblDef1->text(), QStringLiteral("ZYTHUM"));
         QCOMPARE(form->LblDef3->text(), QStringLiteral("Bière d'orge."));
-        QVERIFY2(peakGrowthKb < 16 * 1024, qPrintable(QString::number(peakGrowthKb)));
+        QVERIFY2(peakGrowthKb < 16LL * 1024, qPrintable(QString::number(peakGrowthKb)));
         Check(QStringLiteral("ABACA"));
         QCOMPARE(form->LblDef3->text(), QStringLiteral("Tissu de bananier."));
         QVERIFY(test->fake.boxes.shown.empty());
