@@ -23,6 +23,7 @@ public:
     const data::StartupValues& Values() const { return values_; }
     const data::WordStore& Store() const { return store_; }
     const anagram::AnagramIndex& Index() const { return index_; }
+    Frm01Boot* SplashWindow() const { return boot_; }
     MDI* MainWindow() const { return mdi_; }
     Frm02Charge* LoadingScreen() const { return charge_; }
 

@@ -5,6 +5,7 @@
 #include "app/Frm04Options.h"
 #include "app/Frm20About.h"
 #include "app/Shell.h"
+#include "support/Drive.h"
 #include "support/TestContext.h"
 #include "support/Transcript.h"
 
@@ -26,17 +27,8 @@ void AddWordResources(ui::fake::FakeResources& resources) {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string line = std::string(1, char(letter + 32)) + "\xA7n$x";
         resources.Add(std::string("SYNONY") + letter, 101 + (letter - 'A'),
-                      letter == 'C' ? line + "\r\n" + line : line);
+                      letter == 'C' ? (line + "\r\n").append(line) : line);
     }
-}
-
-QWidget* Shown(const char* className) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits(className) && window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 // What a whole start ends in, on one line: the boxes shown, the settings written, the end.
@@ -49,13 +41,10 @@ QString Outcome(ui::fake::FakePlatform& fake, const app::Shell& shell) {
                     .arg(box.text.section('\r', 0, 0));
     }
     for (const std::string& path : fake.settings.saved) {
-        told << QStringLiteral("saved %1=%2")
-                    .arg(QString::fromStdString(path),
-                         QString::fromStdString(fake.settings.values[path]));
+        told << QString::fromStdString("saved " + path + "=" + fake.settings.values[path]);
     }
-    told << QStringLiteral("colours %1 %2")
-                .arg(QString::fromStdString(shell.Values().CouleurFenetre),
-                     QString::fromStdString(shell.Values().CouleurBarre));
+    told << QString::fromStdString("colours " + shell.Values().CouleurFenetre + " " +
+                                   shell.Values().CouleurBarre);
     told << (shell.MainWindow() ? QStringLiteral("main window") : QStringLiteral("no main window"));
     if (fake.end.ended) {
         told << QStringLiteral("ended %1").arg(fake.end.status);
@@ -76,7 +65,7 @@ private slots:
         QVERIFY(shell.Start());
         t.Step("splash window loaded");
         t.Note(QString::fromStdString("definitions file " + shell.Values().FichierDefinitions));
-        t.Window(Shown("zorvane::app::Frm01Boot"));
+        t.Window(shell.SplashWindow());
         fake.timers.Advance(499);
         t.Step("499 ms: nothing read yet");
         fake.timers.Advance(1);
@@ -106,14 +95,9 @@ private slots:
         drawn.removeAll(0);
         QVERIFY2(drawn.size() == 3 && drawn[0] >= 5 && drawn[0] <= 10 && drawn[1] >= 11 &&
                      drawn[1] <= 50 && drawn[2] >= 60 && drawn[2] <= 80,
-                 qPrintable(QStringLiteral("%1 %2 %3")
-                                .arg(drawn.value(0))
-                                .arg(drawn.value(1))
-                                .arg(drawn.value(2))));
-        t.Step("every step done: the closing animation starts");
-        for (QLabel* tick : charge->ImgCoche2) {
-            t.Control(tick);
-        }
+                 qPrintable(QDebug::toString(drawn)));
+        t.Step("every step done: the closing animation starts",
+               {charge->ImgCoche2[0], charge->ImgCoche2[1], charge->ImgCoche2[2]});
         fake.timers.Advance(6 * 200);
         t.Step("six ticks of 200 ms");
         t.Window(charge);
@@ -139,8 +123,7 @@ private slots:
         mail->TxtRem->setPlainText(QStringLiteral("Bonjour"));
         about->close();
         QTRY_VERIFY(shell.MainWindow()->ToolForm(Tool::About) == nullptr);
-        t.Step("about window closed over the contact form");
-        t.Control(mail->TxtRem);
+        t.Step("about window closed over the contact form", {mail->TxtRem});
         t.Note(QStringLiteral("contact form visible: %1").arg(mail->isVisible()));
         t.Note(Outcome(fake, shell));
 
@@ -184,10 +167,8 @@ private slots:
     }
 
     void mainWindow() {
-        ui::fake::FakePlatform fake;
-        data::StartupValues values;
-        values.CouleurFenetre = "&HFFFFFF";
-        values.CouleurBarre = "&HE0E0E0";
+        TestContext test;
+        auto [fake, values] = std::tie(test.fake, test.values);
         int loads = 0;
         QSize size(300, 200);
         app::MDI mdi(fake.platform, values, [&](Tool tool) {
@@ -203,8 +184,7 @@ private slots:
         t.Step("loaded");
         t.Window(&mdi);
         fake.timers.Advance(100);
-        t.Step("100 ms later: the focus parked on Foc");
-        t.Control(mdi.Foc);
+        t.Step("100 ms later: the focus parked on Foc", {mdi.Foc});
 
         for (const Tool tool : {Tool::Dico, Tool::Scrabble, Tool::Ana, Tool::Syno, Tool::MotCroix,
                                 Tool::Approchant, Tool::CodPos}) {
@@ -212,31 +192,25 @@ private slots:
         }
         size = QSize(780, 720); // too big for its place: moved back into the client area
         mdi.OpenTool(Tool::Options);
-        t.Step("eight windows opened, the last one big");
-        t.Control(mdi.Area);
+        t.Step("eight windows opened, the last one big", {mdi.Area});
         t.Note(QStringLiteral("client area %1 x %2 px")
                    .arg(mdi.Area->viewport()->width())
                    .arg(mdi.Area->viewport()->height()));
         size = QSize(300, 200);
 
-        const auto active = [&] {
-            t.Note(QStringLiteral("in front: ") + mdi.Area->activeSubWindow()->windowTitle());
-        };
         auto* dico = qobject_cast<QMdiSubWindow*>(mdi.ToolForm(Tool::Dico)->parentWidget());
         mdi.ToolButtonOf.at(Tool::Dico)->click();
         t.Step("dictionary clicked again");
-        active();
+        t.Note(QStringLiteral("in front: ") + mdi.Area->activeSubWindow()->windowTitle());
         mdi.OpenTool(Tool::Ana);
         dico->showMinimized();
         mdi.ToolButtonOf.at(Tool::Dico)->click();
-        t.Step("dictionary minimised, then clicked");
-        t.Control(mdi.Area);
-        active();
+        t.Step("dictionary minimised, then clicked", {mdi.Area});
+        t.Note(QStringLiteral("in front: ") + mdi.Area->activeSubWindow()->windowTitle());
         dico->close();
         QTRY_VERIFY(mdi.ToolForm(Tool::Dico) == nullptr);
         mdi.OpenTool(Tool::Dico);
-        t.Step("dictionary closed, then opened again");
-        t.Control(mdi.Area);
+        t.Step("dictionary closed, then opened again", {mdi.Area});
 
         fake.boxes.answers = {ui::kAnswerNo};
         mdi.CmdQ->click();
@@ -245,17 +219,14 @@ private slots:
         fake.boxes.answers = {ui::kAnswerNo};
         QVERIFY(!mdi.close());
         QTRY_VERIFY(mdi.ToolForm(Tool::Syno) == nullptr);
-        t.Step("close box, No: the tool windows are closed, the main window stays");
-        t.Control(mdi.Area);
+        t.Step("close box, No: the tool windows are closed, the main window stays", {mdi.Area});
         mdi.OpenTool(Tool::Syno);
         fake.boxes.answers = {ui::kAnswerYes};
         mdi.CmdQ->click();
-        t.Step("quit button, Yes: ended at once, the tool window not closed first");
-        t.Control(mdi.Area);
+        t.Step("quit button, Yes: ended at once, the tool window not closed first", {mdi.Area});
         fake.end.ended = false;
         fake.boxes.answers = {ui::kAnswerYes};
         QVERIFY(mdi.close());
-        QVERIFY(fake.end.ended);
         t.Step("close box, Yes: ended");
         QVERIFY2(t.Matches(QStringLiteral("mainwindow")), t.Mismatch());
     }
@@ -349,8 +320,7 @@ private slots:
         int contacts = 0;
         Transcript t(test.fake);
         auto* about = new app::Frm20About(test.context, &main, [&] { ++contacts; });
-        about->show();
-        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QVERIFY(ShowActive(about));
         t.Step("opened over a main window at 1500,1500 twips, 18000 x 13500");
         t.Window(about);
         about->CmdSite->click();
@@ -364,16 +334,13 @@ private slots:
                    .arg(contacts)
                    .arg(about->isVisible()));
         QPointer<app::Frm20About> watched(about);
-        about->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(about));
         about->Rtb1->setFocus();
         QTest::keyClick(about->Rtb1, Qt::Key_Return);
         QTRY_VERIFY(watched == nullptr); // Enter closes it from anywhere
 
         test.values.CheminAppli = folder.path().toStdString() + "/absent/";
         app::Frm20About bare(test.context, nullptr, [] {});
-        t.Step("opened without the conditions file");
-        t.Control(bare.Rtb1);
+        t.Step("opened without the conditions file", {bare.Rtb1});
         QVERIFY2(t.Matches(QStringLiteral("about")), t.Mismatch());
     }
 };

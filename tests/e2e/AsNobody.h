@@ -12,10 +12,6 @@
 
 namespace zorvane::e2e {
 
-inline bool Privileged() {
-    return ::geteuid() == 0;
-}
-
 inline void RunAsNobody() {
     QString function = QString::fromLatin1(QTest::currentTestFunction());
     if (QTest::currentDataTag() != nullptr) {

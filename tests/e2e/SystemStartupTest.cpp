@@ -1,15 +1,18 @@
-// The real settings store, in a folder of its own through XDG_CONFIG_HOME. A settings file of
-// garbage, of huge values or that is a FIFO gives the default colours, written back; a
-// usable value beside the garbage is kept. A folder that cannot be made, is read-only or is
-// on a full disk is told in French, what was saved before stays, and the program goes on.
+// Start-up on the real system. The settings store, in a folder of its own through
+// XDG_CONFIG_HOME: a settings file of garbage, of huge values or that is a FIFO gives the
+// default colours, written back; a usable value beside the garbage is kept. A folder that
+// cannot be made, is read-only or is on a full disk is told in French, what was saved before
+// stays, and the program goes on. The lock file: a second copy started while the first is
+// still loading is refused; a copy killed during loading leaves a lock the next start takes.
 
+#include "app/Frm01Boot.h"
 #include "app/Frm04Options.h"
 #include "app/SettingsMessages.h"
 #include "e2e/AsNobody.h"
-#include "e2e/StartupRun.h"
 #include "support/TestContext.h"
 #include "ui/QtServices.h"
 
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,6 +26,37 @@ using namespace zorvane;
 
 namespace {
 
+// The splash window's start-up on the recording platform, with the settings store and the
+// single-instance check given: what the user would see up to the loading screen.
+struct StartupRun {
+    ui::fake::FakePlatform fake;
+    ui::Platform platform;
+    data::StartupValues values;
+    bool handedOver = false;
+    QPointer<app::Frm01Boot> boot;
+
+    StartupRun(ui::SettingsStore& settings, ui::SingleInstance& instance)
+        : platform{fake.boxes,   fake.timers,        fake.pointer, fake.clipboard, fake.links,
+                   fake.colours, fake.browser,       settings,     fake.resources, instance,
+                   fake.end,     "/opt/zorvane/bin", '/'} {}
+    explicit StartupRun(ui::SettingsStore& settings) : StartupRun(settings, fake.instance) {}
+    ~StartupRun() { delete boot; }
+
+    // The splash window's load; false when this copy ends at once.
+    bool Load() {
+        boot = new app::Frm01Boot(platform, values, [this] { handedOver = true; });
+        return boot->Load();
+    }
+
+    // Load, then the colours read and the hand-over to the loading screen; true when it came.
+    bool RunToLoadingScreen() {
+        const bool loaded = Load();
+        fake.timers.Advance(600);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return loaded && handedOver;
+    }
+};
+
 QByteArray Noise(int size) {
     std::mt19937 random(7);
     QByteArray bytes(size, '\0');
@@ -34,7 +68,7 @@ QByteArray Noise(int size) {
 
 } // namespace
 
-class SettingsFileTest : public QObject {
+class SystemStartupTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir base;
@@ -42,15 +76,41 @@ class SettingsFileTest : public QObject {
     QString file;
     ui::QtSettingsStore store;
 
-    std::string Stored(const char* key) const {
-        return store.Get("ZRVN", "Options", key).value_or("(absent)");
+    // The process id the program's lock file names (its first line).
+    qint64 LockOwner() const {
+        QFile lock(base.filePath(QStringLiteral("TMPDIR/zorvane-%1.lock").arg(getuid())));
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
+    }
+
+    // The built program, offscreen, with a home, configuration and temporary folder of its
+    // own: it takes the lock, is still running past the splash (the loader's steps are
+    // running), and is killed (SIGKILL: no clean-up, the lock file stays behind).
+    void RunThenKill(qint64& id) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "TMPDIR"}) {
+            const QString path = base.filePath(QString::fromLatin1(name));
+            QDir().mkpath(path);
+            environment.insert(QString::fromLatin1(name), path);
+        }
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QStringLiteral(ZORVANE_EXECUTABLE), {});
+        QVERIFY(program.waitForStarted());
+        id = program.processId();
+        QTRY_COMPARE_WITH_TIMEOUT(LockOwner(), id, 10000);
+        QTest::qWait(1000);
+        QCOMPARE(program.state(), QProcess::Running); // not refused, not crashed
+        program.kill();
+        QVERIFY(program.waitForFinished());
     }
 
     // Start-up, then the options saved: each refused with the message of its cause, nothing
     // stopped, and the window colour saved before (if any) still the one stored.
     void ExpectRefusedButRunning(ui::SettingsFault cause,
                                  const std::optional<std::string>& savedFenetre = {}) {
-        e2e::StartupRun run(store);
+        StartupRun run(store);
         QVERIFY(run.RunToLoadingScreen());
         QCOMPARE(run.values.CouleurFenetre, savedFenetre.value_or("&HFFFFFF"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
@@ -59,8 +119,7 @@ class SettingsFileTest : public QObject {
 
         testing::TestContext test;
         ui::ToolContext context{run.platform, test.values, test.store};
-        auto* options = new app::Frm04Options(context, [] {});
-        QPointer<app::Frm04Options> alive = options;
+        QPointer<app::Frm04Options> options = new app::Frm04Options(context, [] {});
         options->show();
         options->CmdDefaut->click();
         options->CmdEnregistre->click();
@@ -68,7 +127,7 @@ class SettingsFileTest : public QObject {
         QCOMPARE(run.fake.boxes.shown[1].text,
                  app::SettingsNotSavedMessage(cause, app::SettingsMoment::Options));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete alive.data();
+        delete options.data();
         QCOMPARE(store.Get("ZRVN", "Options", "CouleurMDI"), savedFenetre);
     }
 
@@ -85,18 +144,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("fenetre");
         const QString white = QStringLiteral("&HFFFFFF");
-        static constexpr char kControls[] =
-            "[Options]\nCouleurMDI=\0\x01\x1b\nCouleurBar=\x7f\r\r\r";
+        static constexpr char kBroken[] = "[Options]\nCouleurMDI=\0\x01\x1b\nCouleurBar=\x7f\r\r\r"
+                                          "[Options\n=&HFFFFFF\n[[]]\nCouleurMDI\n[Options]\n=\n";
         QTest::newRow("binary") << Noise(64 * 1024) << white;
-        QTest::newRow("NUL and controls") << QByteArray(kControls, sizeof kControls - 1) << white;
-        // One value of the kinds the colour reader refuses; the others are its own test's.
-        QTest::newRow("refused values")
-            << QByteArray("[Options]\nCouleurMDI=vert\nCouleurBar=&H-1\n") << white;
+        QTest::newRow("controls, NUL, broken sections")
+            << QByteArray(kBroken, sizeof kBroken - 1) << white;
         QTest::newRow("5 MB value") << "[Options]\nCouleurMDI=" + QByteArray(5 << 20, '7') +
                                            "\nCouleurBar=" + QByteArray(5 << 20, '@') + "\n"
                                     << white;
-        QTest::newRow("broken sections")
-            << QByteArray("[Options\n=&HFFFFFF\n[[]]\nCouleurMDI\n[Options]\n=\n") << white;
         QTest::newRow("usable beside garbage")
             << "[Options]\nCouleurMDI=255\nCouleurBar=" + Noise(300) + "\n"
             << QStringLiteral("255");
@@ -107,16 +162,16 @@ private slots:
         QFETCH(QString, fenetre);
         QVERIFY(QDir().mkpath(programFolder));
         QFile settings(file);
-        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(settings.write(bytes), bytes.size());
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(bytes) == bytes.size());
         settings.close();
-        e2e::StartupRun run(store);
+        StartupRun run(store);
         QVERIFY(run.RunToLoadingScreen());
         QVERIFY(run.fake.boxes.shown.empty());
         QCOMPARE(run.values.CouleurFenetre, fenetre.toStdString());
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
-        QCOMPARE(Stored("CouleurMDI"), fenetre.toStdString());
-        QCOMPARE(Stored("CouleurBar"), std::string("&HE0E0E0"));
+        QCOMPARE(store.Get("ZRVN", "Options", "CouleurMDI"), std::optional(fenetre.toStdString()));
+        QCOMPARE(store.Get("ZRVN", "Options", "CouleurBar"),
+                 std::optional<std::string>("&HE0E0E0"));
         QVERIFY(QFileInfo(file).size() < 1 << 20); // the huge values are gone
     }
 
@@ -125,7 +180,7 @@ private slots:
     void fifoDoesNotHoldStartup() {
         QFile::remove(file);
         QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        e2e::StartupRun run(store);
+        StartupRun run(store);
         QVERIFY(run.RunToLoadingScreen());
         QCOMPARE(run.values.CouleurBarre, std::string("&HE0E0E0"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
@@ -143,14 +198,12 @@ private slots:
     }
 
     void folderIsReadOnly() {
-        if (e2e::Privileged()) {
+        if (::geteuid() == 0) {
             return e2e::RunAsNobody();
         }
         QVERIFY(QDir().mkpath(programFolder));
         QVERIFY(QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner));
-        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable);
-        QFile::setPermissions(programFolder,
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable); // left empty
     }
 
     // A real file system with no room left: the bar colour is missing, so start-up writes
@@ -158,7 +211,7 @@ private slots:
     void fullDiskKeepsTheSavedFile() {
         QVERIFY(QDir().mkpath(programFolder));
         const QByteArray folder = QFile::encodeName(programFolder);
-        if (!e2e::Privileged()) {
+        if (::geteuid() != 0) {
             QSKIP("mounting a small file system takes root"); // never under CI, run as root
         }
         QVERIFY2(::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") == 0,
@@ -170,16 +223,43 @@ private slots:
         settings.close();
         QFile filler(programFolder + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write("x", 1) == 1) {
-        }
-        filler.close();
+        filler.write(QByteArray(32 << 10, 'x')); // more than there is room for
 
         ExpectRefusedButRunning(ui::SettingsFault::WriteFailed, "255");
         QVERIFY(settings.open(QIODevice::ReadOnly));
         QCOMPARE(settings.readAll(), saved);
         QCOMPARE(QDir(programFolder).entryList(QDir::Files).size(), 2); // no copy left over
     }
+
+    void secondCopyWhileTheFirstLoads() {
+        const QString lockPath = base.filePath(QStringLiteral("copies.lock"));
+        ui::fake::FakeSettingsStore settings;
+        ui::LockFileInstance firstLock(lockPath);
+        StartupRun first(settings, firstLock);
+        QVERIFY(first.Load()); // splash shown, the colours not read yet: still starting
+
+        ui::LockFileInstance secondLock(lockPath);
+        StartupRun second(settings, secondLock);
+        QVERIFY(!second.Load());
+        QCOMPARE(second.fake.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(second.fake.boxes.shown[0].text, QStringLiteral("Le programme est déja lancé."));
+        QCOMPARE(second.fake.boxes.shown[0].icon, ui::Icon::Exclamation);
+        QVERIFY(second.fake.end.ended && !second.fake.timers.FireNext()); // no window will come
+
+        // The first goes on loading and is never told about the second.
+        first.fake.timers.Advance(600);
+        QVERIFY(first.handedOver);
+        QVERIFY(first.fake.boxes.shown.empty());
+        QVERIFY(secondLock.PreviousInstanceRunning()); // asked again: still refused
+    }
+
+    void killedDuringLoadingThenStartedAgain() {
+        qint64 killed = 0, again = 0;
+        RunThenKill(killed);
+        QCOMPARE(LockOwner(), killed);
+        RunThenKill(again); // the lock left behind taken over
+    }
 };
 
-QTEST_MAIN(SettingsFileTest)
-#include "SettingsFileTest.moc"
+QTEST_MAIN(SystemStartupTest)
+#include "SystemStartupTest.moc"
