@@ -22,9 +22,6 @@ TEST(sChangeCaractere, ReplacesLeftToRightWithoutRescanning) {
     EXPECT_EQ(sChangeCaractere("aaa", "a", "aa"), "aaaaaa");
     EXPECT_EQ(sChangeCaractere("aaaa", "aa", "a"), "aa");
     EXPECT_EQ(sChangeCaractere("A1B2", "1", ""), "AB2");
-}
-
-TEST(sChangeCaractere, LeavesTextUnchangedWhenNothingToDo) {
     EXPECT_EQ(sChangeCaractere("ABC", "", "x"), "ABC");
     EXPECT_EQ(sChangeCaractere("   ", " ", ""), "   ");
 }

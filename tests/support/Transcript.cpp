@@ -275,19 +275,16 @@ bool Transcript::Matches(const QString& name) {
     }
     const QStringList expected = QString::fromUtf8(golden.readAll()).split('\n');
     const QStringList actual = text.split('\n');
-    for (qsizetype line = 0; line < std::max(expected.size(), actual.size()); ++line) {
-        const QString want = expected.value(line, QStringLiteral("<end>"));
-        const QString got = actual.value(line, QStringLiteral("<end>"));
-        if (want != got) {
-            mismatch_ = QStringLiteral("%1.txt line %2\n  golden: %3\n  now:    %4")
-                            .arg(name)
-                            .arg(line + 1)
-                            .arg(want, got)
-                            .toUtf8();
-            return false;
-        }
+    qsizetype line = 0;
+    while (line < expected.size() && line < actual.size() && expected[line] == actual[line]) {
+        ++line;
     }
-    return true;
+    mismatch_ = QStringLiteral("%1.txt line %2\n  golden: %3\n  now:    %4")
+                    .arg(name)
+                    .arg(line + 1)
+                    .arg(expected.value(line, "<end>"), actual.value(line, "<end>"))
+                    .toUtf8();
+    return expected == actual;
 }
 
 } // namespace zorvane::testing
