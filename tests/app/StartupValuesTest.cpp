@@ -11,7 +11,6 @@ TEST(StartupValues, DefinitionsFileSitsInTheProgramFolderOnce) {
     EXPECT_EQ(DefinitionsPath(WithTrailingSeparator("/opt/z", '/'), "1.20"),
               "/opt/z/definitions1.20.ret");
     EXPECT_EQ(DefinitionsPath(WithTrailingSeparator("/", '/'), "1.20"), "/definitions1.20.ret");
-    EXPECT_EQ(WithTrailingSeparator("C:\\", '\\'), "C:\\");
 }
 
 TEST(ColourNumber, ReadsHexAndDecimalForms) {

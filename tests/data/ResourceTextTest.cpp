@@ -4,7 +4,6 @@
 
 using zorvane::data::SplitLines;
 
-// The padding kept on the last word is seen by the shell's start-up test.
 TEST(SplitLines, CountsLinesWithAndWithoutFinalLineBreak) {
     EXPECT_EQ(SplitLines("AA\r\nAB").size(), 2U);
     // A final CR LF leaves an empty (or NUL-only) last text, as the name list has.

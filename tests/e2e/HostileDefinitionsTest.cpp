@@ -1,5 +1,5 @@
 // The dictionary window and the command line on broken definitions files: missing, empty,
-// unreadable, not a regular file, binary, and one of 200 MB, which must be streamed.
+// unreadable, not a regular file, and one of 200 MB, which must be streamed.
 
 #include "check/Frm10Dico.h"
 #include "cli/Searches.h"
@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
-#include <random>
 #include <sys/stat.h>
 
 using namespace zorvane;
@@ -102,24 +101,6 @@ private slots:
                  fault ? QStringLiteral("Erreur %1").arg(fault) : QString());
         const auto& told = test->fake.boxes.shown;
         QVERIFY(fault == 53 ? told.size() == 1 && told[0].text == cliMessage : told.empty());
-    }
-
-    // A real header, then entries full of NULs, C1 bytes and lone CRs, then noise.
-    void binaryFile() {
-        static constexpr char kOdd[] =
-            "[Cont]\r\n1= OK\xA3n\xA7Tis\0su\x81\x9D\rde\xFF\r\n2= \xA3\xA7\r";
-        std::mt19937 random(20);
-        std::string odd(kOdd, sizeof kOdd - 1);
-        while (odd.size() < 4096) {
-            odd.push_back(static_cast<char>(random()));
-        }
-        std::ofstream(Path("odd.ret").toStdString(), std::ios::binary) << odd;
-        Check(QStringLiteral("ABACA"), Path("odd.ret"));
-        QCOMPARE(form->LblDef1->text(), QStringLiteral("ABACA"));
-        QVERIFY(form->LblDef3->text().startsWith(QStringLiteral("Tis")));
-        Check(QStringLiteral("ZYTHUM"));
-        QVERIFY(form->isEnabled());
-        QVERIFY(test->fake.boxes.shown.empty());
     }
 
     // 200 MB of entries before the one asked for: found, and never held in memory whole.

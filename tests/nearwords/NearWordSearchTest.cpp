@@ -15,8 +15,7 @@
 namespace {
 
 using namespace zorvane::nearwords;
-using zorvane::operator""_cp; // NOLINT(misc-unused-using-decls): clang-tidy misses literal
-                              // templates
+using namespace zorvane;
 
 const std::vector<std::string> kWords = {"AISON",   "BATEAU", "MAIS",      "MAISON",
                                          "MAISONS", "RAISON", "ABCDEFGHIJ"};

@@ -44,13 +44,10 @@ def read_resource(name, final_crlf=False):
         data = src.read()
     # No padding: a NUL would stay in the last word or field shown; the name
     # list alone ends with CR LF and one NUL, which the commune loader skips.
-    if data.endswith(b"\r\n\0") != final_crlf or data.endswith(b"\r\n\r\n\0"):
-        raise AssertionError("%s: only the name list ends with one CR LF and one NUL" % name)
     body = data[:-3] if final_crlf else data
-    if body.endswith(b"\r\n"):
-        raise AssertionError("%s ends with CR LF" % name)
-    if b"\0" in body or body.replace(b"\r\n", b"").count(b"\n") or b"\r" in body.replace(b"\r\n", b""):
-        raise AssertionError("%s: stray NUL, CR or LF" % name)
+    bare = body.replace(b"\r\n", b"")
+    assert data.endswith(b"\r\n\0") == final_crlf and not body.endswith(b"\r\n"), name
+    assert not (b"\0" in body or b"\n" in bare or b"\r" in bare), name + ": stray NUL, CR or LF"
     return body.decode("cp1252").split("\r\n")
 
 

@@ -1,7 +1,6 @@
 #include "support/Transcript.h"
 
 #include "support/Drive.h"
-#include "support/LabelFits.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
@@ -9,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -101,6 +101,19 @@ QString ListContents(const QAbstractItemView* view) {
         shown += ' ' + Quoted(rows[row]);
     }
     return rows.size() > kShownItems ? shown + QLatin1String(" ...") : shown;
+}
+
+// Whether a label shows its whole text: each line (wrapped where the label wraps) within its
+// width and all of them within its height.
+bool ShowsWholeText(QLabel* label) {
+    label->ensurePolished();
+    const QRectF room = label->contentsRect();
+    const QRectF needed =
+        QFontMetricsF(label->font())
+            .boundingRect(room,
+                          (label->wordWrap() ? Qt::TextWordWrap : 0) | int(label->alignment()),
+                          label->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 QString Contents(QWidget* control) {

@@ -43,8 +43,7 @@ private:
     std::size_t boxes_ = 0, links_ = 0, browsers_ = 0, colours_ = 0, saves_ = 0, timers_ = 0;
     int clears_ = 0;
     QString clipboard_;
-    bool busy_ = false;
-    bool ended_ = false;
+    bool busy_ = false, ended_ = false;
 };
 
 } // namespace zorvane::testing
