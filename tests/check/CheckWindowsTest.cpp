@@ -16,7 +16,6 @@
 using namespace zorvane;
 using namespace zorvane::testing;
 using check::WordCheckForm;
-using zorvane::operator""_cp;
 
 // Each window is checked over the shared dictionary and a word whose L and doubled L weigh
 // in its points.
