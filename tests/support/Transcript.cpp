@@ -193,23 +193,21 @@ void Transcript::Control(std::initializer_list<QWidget*> controls) {
     }
 }
 
-void Transcript::Describe(QWidget* control, int depth) {
+void Transcript::Describe(QWidget* control, qsizetype depth) {
     if (qobject_cast<QMenu*>(control) && !control->isVisible()) {
         return;
     }
     if (auto* area = qobject_cast<QMdiArea*>(control)) {
         for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
-            lines_ << QString(depth * qsizetype{2}, ' ') +
-                          QStringLiteral("sub-window %1 %2%3")
-                              .arg(Quoted(sub->windowTitle()))
-                              .arg(Place(sub))
-                              .arg(sub->isMinimized() ? " minimised" : "");
+            lines_ << QString(depth * 2, ' ') + QStringLiteral("sub-window %1 %2%3")
+                                                    .arg(Quoted(sub->windowTitle()))
+                                                    .arg(Place(sub))
+                                                    .arg(sub->isMinimized() ? " minimised" : "");
         }
         return;
     }
     QString name = control->objectName();
-    lines_ << QString(depth * qsizetype{2}, ' ') +
-                  QString::fromLatin1(control->metaObject()->className()) +
+    lines_ << QString(depth * 2, ' ') + QString::fromLatin1(control->metaObject()->className()) +
                   (name.isEmpty() ? QString() : ' ' + name) + ' ' + Place(control) +
                   Contents(control) + States(control);
     if (HoldsOwnControls(control)) {

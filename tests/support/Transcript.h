@@ -35,7 +35,7 @@ public:
 
 private:
     void PlatformEvents();
-    void Describe(QWidget* control, int depth);
+    void Describe(QWidget* control, qsizetype depth);
 
     ui::fake::FakePlatform& fake_;
     QStringList lines_;
