@@ -17,8 +17,10 @@ struct SampleCommune {
         academy, academyCode, zone, latitude, longitude;
 };
 
-inline const std::vector<SampleCommune>& SampleCommunes() {
-    static const std::vector<SampleCommune> communes{
+// Built at each call: the two resources are made once per test, and clang-tidy 14 crashes
+// evaluating a static table of encoded literals.
+inline std::vector<SampleCommune> SampleCommunes() {
+    return {
         {"01000", "BOURG EN BRESSE", "Bourg-en-Bresse", "01", "Ain", "Auvergne-Rhône-Alpes"_cp,
          "84", "01053", "Lyon", "10", "A", "46.2051520382", "5.24602125501"},
         {"01000", "ST DENIS LES BOURG", "Saint-Denis-lès-Bourg"_cp, "01", "Ain",
@@ -45,7 +47,6 @@ inline const std::vector<SampleCommune>& SampleCommunes() {
          "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson", "51", "Marne", "Grand Est", "44", "51513",
          "Reims", "19", "B", "48.6299", "4.6481"},
     };
-    return communes;
 }
 
 inline std::string Joined(const std::vector<std::string>& parts, std::string_view glue) {
