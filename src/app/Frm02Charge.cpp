@@ -1,12 +1,12 @@
 #include "app/Frm02Charge.h"
 
+#include "ui/CheckImage.h"
 #include "ui/Logo.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
 #include "ui/WindowDrag.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <chrono>
 #include <cmath>
@@ -18,6 +18,7 @@ constexpr int kWidth = 7200;
 constexpr int kHeight = 4300;
 const QColor kDarkGrey(0x40, 0x40, 0x40);
 const QColor kGrey(0x80, 0x80, 0x80);
+const QColor kDoneGreen(0x1E, 0x8E, 0x3E);
 
 void SetTextColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
@@ -29,19 +30,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, QRect twips) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height(), parent));
     return label;
-}
-
-QPixmap CheckMark(int side) {
-    QPixmap mark(side, side);
-    mark.fill(Qt::transparent);
-    QPainter painter(&mark);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(
-        QPen(QColor(0x1E, 0x8E, 0x3E), side / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(
-        QPolygonF({QPointF(side * 0.18, side * 0.55), QPointF(side * 0.42, side * 0.78),
-                   QPointF(side * 0.84, side * 0.24)}));
-    return mark;
 }
 
 } // namespace
@@ -69,7 +57,7 @@ Frm02Charge::Frm02Charge(ui::Platform& platform, const data::StartupValues& valu
                                QStringLiteral("Les anagrammes."), QStringLiteral("Les synonymes.")};
     for (int i = 0; i < 3; ++i) {
         ImgCoche2[i] = MakeLabel(this, QString(), QRect(2000, 1950 + i * 420, 300, 300));
-        ImgCoche2[i]->setPixmap(CheckMark(ImgCoche2[i]->width()));
+        ImgCoche2[i]->setPixmap(ui::CheckMarkPicture(ImgCoche2[i]->width(), kDoneGreen));
         ImgCoche2[i]->hide();
         LblChargement[i] = MakeLabel(this, stages[i], QRect(2400, 1950 + i * 420, 4600, 300));
         SetTextColour(LblChargement[i], kDarkGrey);

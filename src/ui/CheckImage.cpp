@@ -2,34 +2,41 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 
 namespace zorvane::ui {
 namespace {
 
 constexpr int kSide = 15; // pixels
 
-QPixmap Draw(CheckPicture picture, const QColor& mark) {
+QPixmap EmptyBoxPicture() {
     QPixmap pixmap(kSide, kSide);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (picture == CheckPicture::EmptyBox) {
-        painter.setPen(QPen(QColor(96, 96, 96), 1));
-        painter.setBrush(Qt::white);
-        painter.drawRect(QRectF(0.5, 0.5, kSide - 1, kSide - 1));
-    } else {
-        painter.setPen(QPen(mark, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QPointF tick[] = {{3.0, 7.5}, {6.0, 11.0}, {12.0, 3.5}};
-        painter.drawPolyline(tick, 3);
-    }
+    painter.setPen(QPen(QColor(96, 96, 96), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(0.5, 0.5, kSide - 1, kSide - 1));
     return pixmap;
 }
 
 } // namespace
 
+QPixmap CheckMarkPicture(int side, const QColor& colour) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Proportions of the 15-pixel tick the check boxes were drawn with.
+    painter.setPen(QPen(colour, side * 0.147, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(
+        QPolygonF({QPointF(side * 0.20, side * 0.50), QPointF(side * 0.40, side * 0.73),
+                   QPointF(side * 0.80, side * 0.23)}));
+    return pixmap;
+}
+
 CheckImage::CheckImage(CheckPicture picture, const QColor& mark, QWidget* parent) : QLabel(parent) {
-    setPixmap(Draw(picture, mark));
+    setPixmap(picture == CheckPicture::EmptyBox ? EmptyBoxPicture()
+                                                : CheckMarkPicture(kSide, mark));
     setFixedSize(kSide, kSide);
     setCursor(Qt::PointingHandCursor);
 }
