@@ -52,7 +52,8 @@ def build_words(entries, thesaurus, embedded, out):
     thesaurus_glosses = glosses.thesaurus_glosses(thesaurus)
     texts = definitions.source_texts(articles, {w: a[2] for w, a in added.items()},
                                      thesaurus_glosses)
-    kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses, articles.verbs)
+    kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
+                                     articles.verbs, articles.feminines)
     values = definitions.entry_values(dico, grouped, kinds)
     write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
     short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)

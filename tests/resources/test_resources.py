@@ -150,8 +150,11 @@ class DefinitionsTest(unittest.TestCase):
                                 "%s -> %s" % (word, target))
                 refs += 1
         self.assertGreater(refs, 0)
+        # AMITIE's index entry names the article of GRIOTTIER; MINEUR's first text is the miner's
         for word, start in (("MAISON", "OK£n§Bâtiment"), ("SUIS", "OK£v§Voir ETRE."),
-                            ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR.")):
+                            ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR."),
+                            ("AMITIE", "OK£n§Synonymes : affection"),
+                            ("MINEURES", "OK£adj n§Féminin pluriel de MINEUR : Moindre")):
             self.assertTrue(values[word].startswith(start), values[word])
 
 

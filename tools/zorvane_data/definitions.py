@@ -136,12 +136,28 @@ def feminine_form(word, info):
                for lemma, kinds in info.forms.items())
 
 
-def entry_texts(dico, words, articles, glosses, verbs=None):
+def feminine_text(word, lemma, kinds, homographs):
+    """'Féminin de LEMMA : text' where the word is a feminine, or its plural,
+    that one of the lemma's homographs gives; homographs: their (feminines,
+    text); kinds: what the word is as a form of the lemma."""
+    if "f" not in kinds or "v" in kinds:
+        return None
+    for feminines, text in homographs:
+        if word in feminines:
+            return "Féminin de %s : %s" % (lemma, text)
+        if word[-1] == "S" and word[:-1] in feminines:
+            return "Féminin pluriel de %s : %s" % (lemma, text)
+    return None
+
+
+def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None):
     """(kind, text) of each word of at most 12 letters, in DICO order;
     (None, "") for longer words. articles: {folded headword: text};
     glosses: {word: short gloss}; verbs: {verb: its sense, where the verb's
-    own text is that of a homograph}: its forms show that sense."""
-    verbs = verbs or {}
+    own text is that of a homograph}: its forms show that sense; feminines:
+    {word: (feminines, text) of its homographs that give a feminine}: those
+    feminines show that text (COITE is "coi", not the salt-marsh duct)."""
+    verbs, feminines = verbs or {}, feminines or {}
     dico_set = set(dico)
     own = sense_texts(dico, words, articles, glosses)
     result = []
@@ -163,6 +179,9 @@ def entry_texts(dico, words, articles, glosses, verbs=None):
             result.append(own[word])
         elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]]:
             result.append((REFERENCE, "Forme du verbe %s : %s" % (targets[0], verbs[targets[0]])))
+        elif targets and (feminine := feminine_text(
+                word, targets[0], info.forms[targets[0]], feminines.get(targets[0], ()))):
+            result.append((REFERENCE, feminine))
         elif targets:
             result.append((REFERENCE, cross_reference(targets[0])))
         elif usable(articles.get(word)):

@@ -1,8 +1,11 @@
 """Definitions from the StarDict edition of Littré's dictionary."""
+import bisect
+import difflib
 import gzip
 import html
 import re
 import struct
+from collections import namedtuple
 
 from .folding import fold_word
 
@@ -162,13 +165,15 @@ def to_cp1252(text):
 
 class Articles:
     """What the dictionary gives: texts by folded headword, the headwords
-    whose text comes from the target of a stub, every plain headword, and the
+    whose text comes from the target of a stub, every plain headword, the
     verb sense of the headwords whose text is another homograph's (ORANGER the
-    tree, and the verb "oranger")."""
+    tree, and the verb "oranger"), and likewise the (folded feminines, text)
+    of the homographs that give a feminine (MINEUR the miner, and "mineur,
+    eure")."""
 
-    def __init__(self, texts, redirected, headwords, verbs):
+    def __init__(self, texts, redirected, headwords, verbs, feminines):
         self.texts, self.redirected, self.headwords = texts, redirected, headwords
-        self.verbs = verbs
+        self.verbs, self.feminines = verbs, feminines
 
 
 def load_definitions(base=STARDICT_BASE):
@@ -179,12 +184,65 @@ def load_definitions(base=STARDICT_BASE):
     return definitions_from(entries, body)
 
 
+# One article among a headword's homographs: its number, its stub target,
+# its text, whether it is a verb's, and the folded feminines its headword
+# gives ("MINEUR, EURE": MINEURE).
+Homograph = namedtuple("Homograph", "number stub text verb feminines")
+
+
+def feminine_spellings(headword):
+    """Folded feminines a headword may give: the text after the comma
+    replaces the masculine from one of its letters ("MINEUR, EURE": MINEURE;
+    "BON, BONNE": BONNE). Where several letters fit, each gives a candidate;
+    only the one a word of the lexicon spells is ever matched."""
+    masculine, _comma, ending = _HOMOGRAPH.sub("", headword).partition(",")
+    masculine, ending = fold_word(masculine.strip()), fold_word(ending.strip())
+    if not masculine or not ending:
+        return frozenset()
+    return frozenset(masculine[:i] + ending for i, letter in enumerate(masculine)
+                     if letter == ending[0])
+
+
+def filed_entries(entries):
+    """The index entries whose article is their own. The edition's index
+    sends some headwords to another word's article (TERRE to "DÉFLÉCHI",
+    AMITIÉ to "GRIOTTIER"); those articles are also indexed by their own
+    headword. Articles lie in alphabetical order, so of the keys that share
+    one, those outside the place of the article (between the next articles
+    that only one key names) are misfiled, unless they are a spelling of a
+    key that fits (ANEVRYSME beside ANEVRISME, SAINTLAMBERT beside LAMBERT)."""
+    keys = {}
+    for headword, offset, _size in entries:
+        key = headword_key(headword)[0]
+        if key:
+            keys.setdefault(offset, set()).add(key)
+    offsets = sorted(keys)
+    single = [o for o in offsets if len(keys[o]) == 1]
+    misfiled = set()
+    for offset in offsets:
+        if len(keys[offset]) < 2:
+            continue
+        place = bisect.bisect_left(single, offset)
+        low = min(keys[single[place - 1]]) if place > 0 else ""
+        high = min(keys[single[place]]) if place < len(single) else "ZZ"
+        fitting = [k for k in keys[offset] if low <= k <= high]
+        misfiled.update((offset, k) for k in keys[offset] - set(fitting)
+                        if not any(_same_word(k, f) for f in fitting))
+    return [e for e in entries if (e[1], headword_key(e[0])[0]) not in misfiled]
+
+
+def _same_word(one, other):
+    """Two spellings of one headword, as the index gives them side by side."""
+    return one in other or other in one or \
+        difflib.SequenceMatcher(None, one, other).ratio() >= 0.6
+
+
 def definitions_from(entries, body):
     """Among homographs the first numbered article with a sense of its own
     gives the text; a word with stub articles only takes the text of the
     article the first stub names (one level)."""
     senses = {}
-    for headword, offset, size in entries:
+    for headword, offset, size in filed_entries(entries):
         key, number = headword_key(headword)
         if key is None:
             continue
@@ -192,28 +250,33 @@ def definitions_from(entries, body):
         text = to_cp1252(first_sense(article)).strip()
         stub = stub_target(text)
         sense = tidy(text, header_part(article)) if text and not stub else ""
-        senses.setdefault(key, []).append(
-            (number, stub, "" if _NO_SENSE.search(sense) else sense,
-             bool(_VERB_HEADER.search(article.split("\n", 1)[0]))))
-    own, stubs, verbs = {}, {}, {}
+        senses.setdefault(key, []).append(Homograph(
+            number, stub, "" if _NO_SENSE.search(sense) else sense,
+            bool(_VERB_HEADER.search(article.split("\n", 1)[0])), feminine_spellings(headword)))
+    own, stubs, verbs, feminines = {}, {}, {}, {}
     for key, found in senses.items():
-        found.sort(key=lambda f: f[0])
-        texts = [text for _n, _s, text, _v in found if text]
+        found.sort(key=lambda h: h.number)
         # a homograph the dictionary itself calls rare or old gives way to a
         # living one (JOURNAL the adjective "usité seulement dans la locution")
-        texts.sort(key=lambda text: bool(_RARE.search(text)))
-        verb = [text for _n, _s, text, is_verb in found if text and is_verb]
-        if verb and verb[0] != texts[0]:
-            verbs[key] = shorten(verb[0])
-        if texts:
-            own[key] = shorten(texts[0])
+        with_text = sorted((h for h in found if h.text), key=lambda h: bool(_RARE.search(h.text)))
+        if not with_text:
+            targets = [h.stub for h in found if h.stub]
+            if targets and targets[0][0]:
+                stubs[key] = targets[0]
             continue
-        targets = [stub for _n, stub, _t, _v in found if stub]
-        if targets and targets[0][0]:
-            stubs[key] = targets[0]
+        first = with_text[0]
+        own[key] = shorten(first.text)
+        verb = [h.text for h in found if h.text and h.verb]
+        if verb and verb[0] != first.text:
+            verbs[key] = shorten(verb[0])
+        # where the text is that of a homograph without feminine, the
+        # feminines show the homograph that gives them (MINEURE is no miner)
+        if not any(h.feminines for h in found if h.text == first.text):
+            feminines[key] = [(h.feminines, shorten(h.text)) for h in found
+                              if h.text and h.feminines]
     texts = dict(own)
     for key, (target, number) in stubs.items():
-        found = [(n != number, text) for n, _s, text, _v in senses.get(target, ()) if text]
+        found = [(h.number != number, h.text) for h in senses.get(target, ()) if h.text]
         if found:
             texts[key] = shorten(min(found, key=lambda f: f[0])[1])
-    return Articles(texts, set(texts) - set(own), set(senses), verbs)
+    return Articles(texts, set(texts) - set(own), set(senses), verbs, feminines)
