@@ -154,7 +154,8 @@ class DefinitionsTest(unittest.TestCase):
         for word, start in (("MAISON", "OK£n§Bâtiment"), ("SUIS", "OK£v§Voir ETRE."),
                             ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR."),
                             ("AMITIE", "OK£n§Synonymes : affection"),
-                            ("MINEURES", "OK£adj n§Féminin pluriel de MINEUR : Moindre")):
+                            ("MINEURES", "OK£adj n§Féminin pluriel de MINEUR : Moindre"),
+                            ("CUBAINES", "OK£adj n§Féminin pluriel de CUBAIN.")):
             self.assertTrue(values[word].startswith(start), values[word])
 
 

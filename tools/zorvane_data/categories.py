@@ -15,13 +15,18 @@ _CODE_BY_PARTS = {}
 for _code in POS_CODES:
     _CODE_BY_PARTS.setdefault(frozenset(_code.split()), _code)
 
+def tag_fields(tags):
+    """The fields of one lexicon tag string, without the variant marker after
+    '/' and the notes after ';' or '#' (':N:A:f:p#G/*' gives N, A, f, p)."""
+    return [field.split(";", 1)[0].split("#", 1)[0]
+            for field in tags.split("/", 1)[0].split(":")[1:]]
+
+
 def parts_of_tags(tags):
     """Parts of speech named by one lexicon tag string such as
-    ':V1_it____a:Q:A:m:s/*' (variant marker after '/' ignored)."""
-    body = tags.split("/", 1)[0]
+    ':V1_it____a:Q:A:m:s/*'."""
     parts = set()
-    for field in body.split(":")[1:]:
-        field = field.split(";", 1)[0].split("#", 1)[0]
+    for field in tag_fields(tags):
         if not field:
             continue
         if field == "N" or field == "T":

@@ -5,7 +5,7 @@ called, so the grouping logic can be tested without it installed."""
 import os
 from collections import defaultdict
 
-from .categories import merge_parts, parts_of_tags
+from .categories import merge_parts, parts_of_tags, tag_fields
 from .folding import fold_word
 
 DICTIONARY = "fr-allvars.json"
@@ -67,7 +67,7 @@ class WordInfo:
 def form_kinds(tags):
     """'v' for a verb form, else 'n' (noun, adjective...), with 'p' for a
     plural, 'f' for a feminine and 'm' for a masculine."""
-    fields = tags.split("/", 1)[0].split(":")
+    fields = tag_fields(tags)
     verb = any(f[:1] == "V" and f[1:2] in ("0", "1", "2", "3") for f in fields)
     kinds = {"v" if verb else "n"}
     kinds.update(k for k in ("p", "f", "m") if k in fields)
