@@ -203,11 +203,11 @@ def feminine_spellings(headword):
                      if letter == ending[0])
 
 
-def filed_entries(entries):
-    """The index entries whose article is their own. The edition's index
-    sends some headwords to another word's article (TERRE to "DÉFLÉCHI",
-    AMITIÉ to "GRIOTTIER"); those articles are also indexed by their own
-    headword. Articles lie in alphabetical order, so of the keys that share
+def misfiled_entries(entries):
+    """(offset, folded key) of the index entries whose article is another
+    word's. The edition's index sends some headwords to another word's
+    article (TERRE to "DÉFLÉCHI", AMITIÉ to "GRIOTTIER"); those articles are
+    also indexed by their own headword. Articles lie in alphabetical order, so of the keys that share
     one, those outside the place of the article (between the next articles
     that only one key names) are misfiled, unless they are a spelling of a
     key that fits (ANEVRYSME beside ANEVRISME, SAINTLAMBERT beside LAMBERT)."""
@@ -228,7 +228,7 @@ def filed_entries(entries):
         fitting = [k for k in keys[offset] if low <= k <= high]
         misfiled.update((offset, k) for k in keys[offset] - set(fitting)
                         if not any(_same_word(k, f) for f in fitting))
-    return [e for e in entries if (e[1], headword_key(e[0])[0]) not in misfiled]
+    return misfiled
 
 
 def _same_word(one, other):
@@ -242,9 +242,10 @@ def definitions_from(entries, body):
     gives the text; a word with stub articles only takes the text of the
     article the first stub names (one level)."""
     senses = {}
-    for headword, offset, size in filed_entries(entries):
+    misfiled = misfiled_entries(entries)
+    for headword, offset, size in entries:
         key, number = headword_key(headword)
-        if key is None:
+        if key is None or (offset, key) in misfiled:
             continue
         article = body[offset:offset + size].decode("utf-8")
         text = to_cp1252(first_sense(article)).strip()
