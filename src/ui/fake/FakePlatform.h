@@ -107,7 +107,10 @@ public:
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,
               const std::vector<SettingValue>& values) override;
+    void RemoveLeftovers(std::string_view app) override { tidied.emplace_back(app); }
     static std::string Path(std::string_view app, std::string_view section, std::string_view key);
+
+    std::vector<std::string> tidied; // the applications whose leftovers were removed
 
     std::map<std::string, std::string> values; // "app/section/key" -> text
     std::vector<std::string> saved;            // paths in the order they were written
@@ -126,8 +129,10 @@ private:
 
 class FakeSingleInstance final : public SingleInstance {
 public:
-    bool PreviousInstanceRunning() override { return otherCopyRunning; }
-    bool otherCopyRunning = false;
+    InstanceClaim Claim() override { return claim; }
+    QString LockFolder() const override { return folder; }
+    InstanceClaim claim = InstanceClaim::Claimed;
+    QString folder = QStringLiteral("/run/user/1000");
 };
 
 class FakeProgramEnd final : public ProgramEnd {
