@@ -45,7 +45,8 @@ std::optional<std::size_t> NumberOf(std::string_view digits) {
 
 DefinitionsIndex::DefinitionsIndex(const std::string& filename, std::string_view contener,
                                    std::size_t wordCount)
-    : file_(OpenRegularFile(filename, errorNumber_)), wordCount_(wordCount) {
+    : file_(nullptr, &std::fclose), wordCount_(wordCount) {
+    file_ = OpenRegularFile(filename, errorNumber_);
     if (!file_) {
         return;
     }

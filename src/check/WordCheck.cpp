@@ -160,9 +160,10 @@ WordCheckResult CheckWord(std::string_view typed, const WordFinder& findWord, in
         return result;
     }
     if (!ReadFullEntry(read.entry, result)) {
-        return Damaged((read.entry.empty() ? std::string("aucune entrée pour "_cp)
-                                           : std::string("l'entrée illisible de "_cp)) +
-                       Numbered(*number) + ".");
+        return Damaged(read.entry.empty()
+                           ? std::string("aucune entrée pour "_cp) + Numbered(*number) + "."
+                           : std::string("l'entrée du mot n° "_cp) + std::to_string(*number) +
+                                 std::string(" est illisible."_cp));
     }
     result.outcome = CheckOutcome::Found;
     if (IsCrossReference(result.definition)) {

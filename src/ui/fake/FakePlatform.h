@@ -107,10 +107,8 @@ public:
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,
               const std::vector<SettingValue>& values) override;
-    void RemoveLeftovers(std::string_view app) override { tidied.emplace_back(app); }
+    void RemoveLeftovers(std::string_view /*app*/) override {} // the map leaves nothing
     static std::string Path(std::string_view app, std::string_view section, std::string_view key);
-
-    std::vector<std::string> tidied; // the applications whose leftovers were removed
 
     std::map<std::string, std::string> values; // "app/section/key" -> text
     std::vector<std::string> saved;            // paths in the order they were written
