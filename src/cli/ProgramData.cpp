@@ -56,7 +56,7 @@ std::optional<std::string> ProgramFolder(std::string_view selfLink, std::string_
 }
 
 std::string UnknownProgramFolderMessage() {
-    return std::string("le dossier du programme est introuvable (ni /proc, ni chemin de "
+    return std::string("Le dossier du programme est introuvable (ni /proc, ni chemin de "
                        "lancement) : le fichier des définitions ne peut pas être cherché."_cp);
 }
 
