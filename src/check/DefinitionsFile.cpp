@@ -49,19 +49,18 @@ IniEntry GetIni(const std::string& filename, std::string_view contener, std::str
 
 IniEntry ReadIniEntry(std::FILE* file, std::string_view contener, std::string_view variable) {
     LineReader reader(file);
-    std::string_view line;
-    bool inSection = false;
-    while (reader.Next(line)) {
-        const std::string_view trimmed = TrimBlanks(line);
-        if (!inSection) {
-            inSection = IsSectionHeader(trimmed, contener);
-        } else if (trimmed.starts_with('[')) {
-            break;
-        } else if (IsEntryOf(trimmed, variable)) {
-            return {std::string(trimmed.substr(trimmed.find('='))), 0};
+    IniEntry found;
+    ForEachLineOfSection(reader, contener, [&](std::string_view trimmed) {
+        if (IsEntryOf(trimmed, variable)) {
+            found.entry = trimmed.substr(trimmed.find('='));
+            return false;
         }
+        return true;
+    });
+    if (found.entry.empty() && reader.Failed()) {
+        found.errorNumber = kReadError;
     }
-    return {{}, reader.Failed() ? kReadError : 0};
+    return found;
 }
 
 } // namespace zorvane::check

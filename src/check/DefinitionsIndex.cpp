@@ -76,20 +76,14 @@ DefinitionsIndex::DefinitionsIndex(const std::string& filename, std::string_view
 void DefinitionsIndex::Index(std::string_view contener) {
     lineStarts_.assign(wordCount_ + 1, 0);
     LineReader reader(file_.get());
-    std::string_view line;
-    bool inSection = false;
-    while (reader.Next(line)) {
-        const std::string_view trimmed = TrimBlanks(line);
-        if (!inSection) {
-            inSection = IsSectionHeader(trimmed, contener);
-        } else if (trimmed.starts_with('[')) {
-            break;
-        } else if (const auto number = NumberOf(NumberKeyOf(trimmed));
-                   number && *number >= 1 && *number <= wordCount_ && lineStarts_[*number] == 0) {
+    ForEachLineOfSection(reader, contener, [&](std::string_view trimmed) {
+        const auto number = NumberOf(NumberKeyOf(trimmed));
+        if (number && *number >= 1 && *number <= wordCount_ && lineStarts_[*number] == 0) {
             // The size check keeps every offset far below 4 GB.
             lineStarts_[*number] = static_cast<std::uint32_t>(reader.LineStart() + 1);
         }
-    }
+        return true;
+    });
     if (reader.Failed()) {
         errorNumber_ = kReadError;
         return;

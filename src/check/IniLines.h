@@ -2,6 +2,8 @@
 // How the lines of the definitions file read: blanks trimmed, section headers and entry
 // lines, names and keys matched without regard to case.
 
+#include "check/LineReader.h"
+
 #include <string_view>
 
 namespace zorvane::check {
@@ -19,5 +21,21 @@ bool IsEntryOf(std::string_view trimmed, std::string_view key);
 // The decimal key a trimmed entry line begins with ("123" of "123 = ..."); empty when the
 // line is not an entry with a number as its key.
 std::string_view NumberKeyOf(std::string_view trimmed);
+
+// Gives visit each line of section contener, trimmed: the lines after the first header of
+// that name, up to the next header or the end; stops early when visit returns false.
+template <typename Visit>
+void ForEachLineOfSection(LineReader& reader, std::string_view contener, Visit visit) {
+    std::string_view line;
+    bool inSection = false;
+    while (reader.Next(line)) {
+        const std::string_view trimmed = TrimBlanks(line);
+        if (!inSection) {
+            inSection = IsSectionHeader(trimmed, contener);
+        } else if (trimmed.starts_with('[') || !visit(trimmed)) {
+            return;
+        }
+    }
+}
 
 } // namespace zorvane::check

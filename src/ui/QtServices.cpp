@@ -51,7 +51,7 @@ private:
 };
 
 // A program's answer of more than this is not one we read.
-constexpr qint64 kMaxAnswerBytes = 64 * 1024;
+constexpr qint64 kMaxAnswerBytes = qint64{64} * 1024;
 
 // The file's texts are UTF-8; the program's are cp1252.
 std::string SettingsKey(std::string_view section, std::string_view key) {

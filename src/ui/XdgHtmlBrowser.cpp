@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kQueryTimeoutMs = 3000;
 // A desktop entry or a program's answer of more than this is not one we read.
-constexpr qint64 kMaxAnswerBytes = 64 * 1024;
+constexpr qint64 kMaxAnswerBytes = qint64{64} * 1024;
 
 // The desktop entry file name that xdg-mime gives for the type, e.g. "firefox.desktop".
 QString DefaultDesktopEntry(const QString& mimeType) {
