@@ -6,6 +6,7 @@
 #include "data/Cp1252Literal.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +21,9 @@ bool ReadAt(int descriptor, std::uint64_t offset, std::size_t size, std::string&
     while (got < size) {
         const ssize_t read =
             ::pread(descriptor, bytes.data() + got, size - got, static_cast<off_t>(offset + got));
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
         if (read < 0) {
             return false;
         }
