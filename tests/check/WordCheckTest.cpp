@@ -156,3 +156,12 @@ TEST(CheckTexts, CopiedText) {
         check::CopiedText(result, "1.20"),
         "ABAQUE\r\nnom\r\nTablette.\r\n\r\nTexte copié depuis :\r\nZorvane 1.20 - dictionnaire"_cp);
 }
+
+TEST(WordNumbers, TheFirstOfEqualEntriesAsTheScanGivesIt) {
+    const std::vector<std::string> list{"B", "A", "B", "C"};
+    const check::WordNumbers numbers(list);
+    EXPECT_EQ(numbers.Find("B"), 1U);
+    EXPECT_EQ(numbers.Find("A"), 2U);
+    EXPECT_EQ(numbers.Find("C"), 4U);
+    EXPECT_EQ(numbers.Find("AB"), std::nullopt);
+}
