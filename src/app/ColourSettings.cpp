@@ -5,6 +5,9 @@
 namespace zorvane::app {
 namespace {
 
+// Red, green and blue take the three low bytes; a higher value would wrap to another colour.
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
 std::optional<std::uint32_t> ParseDigits(std::string_view digits, int base) {
     std::uint32_t value = 0;
     if (digits.empty()) {
@@ -12,7 +15,7 @@ std::optional<std::uint32_t> ParseDigits(std::string_view digits, int base) {
     }
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (error != std::errc{} || end != digits.data() + digits.size()) {
+    if (error != std::errc{} || end != digits.data() + digits.size() || value > kWhite) {
         return std::nullopt;
     }
     return value;

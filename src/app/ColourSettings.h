@@ -15,8 +15,8 @@ inline constexpr std::string_view kKeyCouleurBar = "CouleurBar";
 inline constexpr std::string_view kDefaultCouleurMDI = "&HFFFFFF";
 inline constexpr std::string_view kDefaultCouleurBar = "&HE0E0E0";
 
-// The 32-bit colour (red in the low byte) of "&H" + hex digits or of decimal digits;
-// nothing for any other text.
+// The 32-bit colour (red in the low byte) of "&H" + hex digits or of decimal digits, at
+// most FFFFFF (white); nothing for any other text.
 std::optional<std::uint32_t> ColourNumber(std::string_view text);
 
 struct StoredColour {

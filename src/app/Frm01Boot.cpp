@@ -45,6 +45,13 @@ Frm01Boot::Frm01Boot(ui::Platform& platform, data::StartupValues& values,
     TimFin->OnTick = [this] { TimFinTick(); };
 }
 
+QString Frm01Boot::LockUnavailableMessage(const QString& folder) {
+    return QStringLiteral("Le verrou qui empêche de lancer deux fois le programme ne peut pas "
+                          "être créé dans le dossier « %1 ».\r\nLe programme démarre quand "
+                          "même, sans cette protection.")
+        .arg(folder);
+}
+
 bool Frm01Boot::Load() {
     values_.CheminAppli = data::WithTrailingSeparator(platform_.programFolder, platform_.separator);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -57,12 +64,17 @@ bool Frm01Boot::Load() {
     values_.FichierDefinitions =
         data::DefinitionsPath(values_.CheminAppli, ui::FromQt(LblVersion->text()));
 
-    if (platform_.instance.PreviousInstanceRunning()) {
+    const ui::InstanceClaim claim = platform_.instance.Claim();
+    if (claim == ui::InstanceClaim::OtherCopyRunning) {
         values_.Reponse = static_cast<std::int16_t>(platform_.boxes.Show(
             QStringLiteral("Le programme est déja lancé."), ui::ToQt(values_.TitreAppli),
             ui::Buttons::Ok, ui::Icon::Exclamation));
         platform_.end.EndProgram(0);
         return false;
+    }
+    if (claim == ui::InstanceClaim::LockUnavailable) {
+        platform_.boxes.Show(LockUnavailableMessage(platform_.instance.LockFolder()),
+                             ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
     ImgLogo->setPixmap(ui::ZorvaneLogo(ImgLogo->width()));
     TimReg->Start(500);
@@ -73,9 +85,9 @@ bool Frm01Boot::Load() {
 void Frm01Boot::TimRegTick() {
     values_.VersionAppli = ui::FromQt(LblVersion->text());
     TimReg->Stop();
-    if (!ReadSavedColours(platform_.settings, values_)) {
+    if (const ColoursRead read = ReadSavedColours(platform_.settings, values_); !read.writtenBack) {
         platform_.boxes.Show(SettingsNotSavedMessage(platform_.settings.FaultOf(kSettingsApp),
-                                                     SettingsMoment::Startup),
+                                                     SettingsMoment::Startup, read.defaults),
                              ui::ToQt(values_.TitreAppli), ui::Buttons::Ok, ui::Icon::Exclamation);
     }
     TimFin->Start(100);

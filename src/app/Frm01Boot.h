@@ -19,6 +19,9 @@ public:
     // The load handler; false when this copy must end (another one runs).
     bool Load();
 
+    // What the user is told when the single-copy lock cannot be made in folder.
+    static QString LockUnavailableMessage(const QString& folder);
+
     QLabel* LblVersion;
     QLabel* ImgLogo;
 

@@ -5,7 +5,8 @@
 namespace zorvane::app {
 
 // Only the values the store lacked are written back, both in one save.
-bool ReadSavedColours(ui::SettingsStore& store, data::StartupValues& values) {
+ColoursRead ReadSavedColours(ui::SettingsStore& store, data::StartupValues& values) {
+    store.RemoveLeftovers(kSettingsApp);
     const StoredColour fenetre = ResolveColour(
         store.Get(kSettingsApp, kSettingsSection, kKeyCouleurMDI), kDefaultCouleurMDI);
     const StoredColour barre = ResolveColour(
@@ -19,7 +20,8 @@ bool ReadSavedColours(ui::SettingsStore& store, data::StartupValues& values) {
     if (barre.writeBack) {
         missing.push_back({kKeyCouleurBar, values.CouleurBarre});
     }
-    return missing.empty() || store.Save(kSettingsApp, kSettingsSection, missing);
+    return {missing.empty() || store.Save(kSettingsApp, kSettingsSection, missing),
+            {fenetre.writeBack, barre.writeBack}};
 }
 
 bool SaveColours(ui::SettingsStore& store, const data::StartupValues& values) {

@@ -37,6 +37,11 @@ std::string DefinitionsFileMessage(int errorNumber) {
                            : "Le fichier des définitions des mots est illisible."_cp);
 }
 
+std::string DamagedDefinitionsMessage(std::string_view why) {
+    return std::string("Le fichier des définitions des mots est endommagé : "_cp) +
+           std::string(why);
+}
+
 std::string ValidSentence(std::string_view word) {
     return "Le mot ''" + std::string(word) + "'' est valide au scrabble.";
 }

@@ -20,6 +20,10 @@ std::string_view ExistsNotAdmittedText(); // the dictionary window's admission l
 // other number: not a regular file, refused, a read error).
 std::string DefinitionsFileMessage(int errorNumber);
 
+// What the user of the command line is told when the definitions file cannot be the one
+// of the word list: that it is damaged, and why (as DefinitionsIndex or a check gives it).
+std::string DamagedDefinitionsMessage(std::string_view why);
+
 // The admission sentence of an admitted word.
 std::string ValidSentence(std::string_view word);
 

@@ -3,6 +3,7 @@
 // entry per word number, read afresh (and closed again) for every entry asked for.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ struct IniEntry {
     std::string entry; // from the "=" of the entry line to its end; empty when there is none
     int errorNumber = 0;
 };
+
+using OpenFile = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// The file opened for reading when it is a regular file; nothing otherwise, with
+// errorNumber kFileNotFound or kFileAccessError.
+OpenFile OpenRegularFile(const std::string& filename, int& errorNumber);
 
 // The entry of key variable in section contener (names matched without regard to case,
 // the key matched whole: "12" never finds the line of "123"), trimmed of blanks. Only a

@@ -3,16 +3,28 @@
 #include <cstring>
 
 namespace zorvane::check {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
 
 LineReader::LineReader(std::FILE* file) : file_(file) {}
 
 bool LineReader::Refill() {
+    blockStart_ += end_;
     begin_ = 0;
     end_ = std::fread(block_.data(), 1, block_.size(), file_);
     if (end_ == 0 && std::ferror(file_) != 0) {
         failed_ = true;
     }
-    return end_ > 0;
+    if (firstBlock_) {
+        firstBlock_ = false;
+        if (std::string_view(block_.data(), end_).starts_with(kByteOrderMark)) {
+            begin_ = kByteOrderMark.size();
+        }
+    }
+    return begin_ < end_;
 }
 
 bool LineReader::Next(std::string_view& line) {
@@ -30,6 +42,9 @@ bool LineReader::Next(std::string_view& line) {
                 ++begin_;
                 continue;
             }
+        }
+        if (!started && length == 0) {
+            lineStart_ = blockStart_ + begin_;
         }
         const char* start = block_.data() + begin_;
         const std::size_t available = end_ - begin_;

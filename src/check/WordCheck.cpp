@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <variant>
 
 namespace zorvane::check {
 namespace {
@@ -62,6 +63,16 @@ WordCheckResult NotFound(int errorNumber = 0) {
     return result;
 }
 
+WordCheckResult Damaged(std::string why) {
+    WordCheckResult result;
+    result.damage = std::move(why);
+    return result;
+}
+
+std::string Numbered(std::size_t number) {
+    return std::string("le mot n° "_cp) + std::to_string(number);
+}
+
 // Flag, category and definition of a full entry "= flag£category§definition"; false when
 // a separator is missing.
 bool ReadFullEntry(std::string_view entry, WordCheckResult& result) {
@@ -85,22 +96,23 @@ bool IsCrossReference(std::string_view definition) {
 }
 
 // The definition with the referenced word's one on the next line (one level only: a
-// reference found there stays text); nothing when the reference leads nowhere, with
-// errorNumber set when the file could not be read.
-std::optional<std::string> WithReferencedDefinition(const std::string& definition,
-                                                    const std::vector<std::string>& listeDico,
-                                                    const EntryReader& readEntry,
-                                                    int& errorNumber) {
+// reference found there stays text); otherwise the not-found result saying why.
+std::variant<std::string, WordCheckResult> WithReferencedDefinition(const std::string& definition,
+                                                                    std::size_t from,
+                                                                    const WordFinder& findWord,
+                                                                    const EntryReader& readEntry) {
     const std::optional<std::string_view> target = CrossReferenceTarget(definition);
-    const std::optional<std::size_t> number =
-        target ? WordNumber(listeDico, *target) : std::nullopt;
+    if (!target) {
+        return Damaged(Numbered(from) + std::string(" renvoie à un autre sans le nommer."_cp));
+    }
+    const std::optional<std::size_t> number = findWord(*target);
     if (!number) {
-        return std::nullopt;
+        return Damaged(Numbered(from) + std::string(" renvoie à « "_cp) + std::string(*target) +
+                       std::string(" », absent de la liste des mots."_cp));
     }
     const IniEntry referenced = EntryOf(readEntry, *number);
-    errorNumber = referenced.errorNumber;
-    if (errorNumber != 0) {
-        return std::nullopt;
+    if (referenced.errorNumber != 0) {
+        return NotFound(referenced.errorNumber);
     }
     const std::string_view text = referenced.entry;
     const bool separated = text.find(kCategoryEnd) != std::string_view::npos;
@@ -124,8 +136,15 @@ WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
 
 WordCheckResult CheckWord(std::string_view typed, const std::vector<std::string>& listeDico,
                           int longMaxDefinition, const EntryReader& readEntry) {
+    return CheckWord(
+        typed, [&listeDico](std::string_view word) { return WordNumber(listeDico, word); },
+        longMaxDefinition, readEntry);
+}
+
+WordCheckResult CheckWord(std::string_view typed, const WordFinder& findWord, int longMaxDefinition,
+                          const EntryReader& readEntry) {
     const std::string word = UpperAscii(typed);
-    const std::optional<std::size_t> number = WordNumber(listeDico, word);
+    const std::optional<std::size_t> number = findWord(word);
     if (!number) {
         return NotFound();
     }
@@ -141,17 +160,18 @@ WordCheckResult CheckWord(std::string_view typed, const std::vector<std::string>
         return result;
     }
     if (!ReadFullEntry(read.entry, result)) {
-        return NotFound();
+        return Damaged(read.entry.empty()
+                           ? std::string("aucune entrée pour "_cp) + Numbered(*number) + "."
+                           : std::string("l'entrée du mot n° "_cp) + std::to_string(*number) +
+                                 std::string(" est illisible."_cp));
     }
     result.outcome = CheckOutcome::Found;
     if (IsCrossReference(result.definition)) {
-        int errorNumber = 0;
-        std::optional<std::string> followed =
-            WithReferencedDefinition(result.definition, listeDico, readEntry, errorNumber);
-        if (!followed) {
-            return NotFound(errorNumber);
+        auto followed = WithReferencedDefinition(result.definition, *number, findWord, readEntry);
+        if (auto* failed = std::get_if<WordCheckResult>(&followed)) {
+            return std::move(*failed);
         }
-        result.definition = std::move(*followed);
+        result.definition = std::move(std::get<std::string>(followed));
     }
     result.copyAllowed = !result.definition.empty();
     if (result.definition.empty()) {

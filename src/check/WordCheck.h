@@ -5,6 +5,7 @@
 #include "check/DefinitionsFile.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ struct WordCheckResult {
     bool copyAllowed = false;  // a Found word with a definition of its own
     int points = 0;            // for Found and ExistsWithoutDefinition
     int errorNumber = 0;       // the definitions file could not be read (the outcome is NotFound)
+    // A word of the list that the file leaves without a usable entry (none, no separators,
+    // a reference to nothing): why, in French (cp1252). The outcome is NotFound, as the
+    // window shows it; for a script it is a damaged file, not a missing word.
+    std::string damage;
 };
 
 struct CheckSources {
@@ -43,6 +48,13 @@ using EntryReader = std::function<IniEntry(std::string_view number)>;
 // The same check with the entries read by readEntry in place of the definitions file.
 WordCheckResult CheckWord(std::string_view typed, const std::vector<std::string>& listeDico,
                           int longMaxDefinition, const EntryReader& readEntry);
+
+// The word number of a word in upper case (the first equal entry's), or nothing.
+using WordFinder = std::function<std::optional<std::size_t>(std::string_view word)>;
+
+// The same check with the words found by findWord in place of a scan of the list.
+WordCheckResult CheckWord(std::string_view typed, const WordFinder& findWord, int longMaxDefinition,
+                          const EntryReader& readEntry);
 
 // What a Found word without definition shows in place of one.
 std::string EmptyDefinitionSentence(int longMaxDefinition);

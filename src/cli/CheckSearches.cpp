@@ -11,12 +11,19 @@ namespace {
 using check::CheckOutcome;
 using check::WordCheckResult;
 
+// A word of the list without a usable entry is a damaged file, never a missing word.
 WordCheckResult RunCheck(std::string_view word, SearchData& data) {
-    const check::CheckSources sources{data.Dictionary(), data.DefinitionsFile(),
-                                      data::StartupValues{}.LongMaxDefinition};
-    WordCheckResult result = check::CheckWord(word, sources);
+    const check::DefinitionsIndex& definitions = data.Definitions();
+    const check::WordNumbers& numbers = data.DictionaryNumbers();
+    WordCheckResult result = check::CheckWord(
+        word, [&numbers](std::string_view upper) { return numbers.Find(upper); },
+        data::StartupValues{}.LongMaxDefinition,
+        [&definitions](std::string_view number) { return definitions.Entry(number); });
     if (result.errorNumber != 0) {
         throw DataFailure(check::DefinitionsFileMessage(result.errorNumber));
+    }
+    if (!result.damage.empty()) {
+        throw DataFailure(check::DamagedDefinitionsMessage(result.damage));
     }
     return result;
 }

@@ -33,7 +33,8 @@ constexpr std::array<CommandHelp, 7> kCommandHelp{{
 
 constexpr std::string_view kGeneral =
     "\n"
-    "Sans TEXTE, les demandes sont lues sur l'entrée standard, une par ligne.\n"
+    "Sans TEXTE, les demandes sont lues sur l'entrée standard, une par ligne ; une ligne\n"
+    "de plus de 64 Ko est refusée et arrête la lecture.\n"
     "Les accents des mots sont retirés (É → E, Ç → C, Œ → OE).\n"
     "\n"
     "Options générales :\n"
@@ -42,8 +43,9 @@ constexpr std::string_view kGeneral =
     "  --version             la version du programme\n"
     "\n"
     "Code de sortie : 0 quand chaque demande trouve quelque chose, 1 quand une demande\n"
-    "ne trouve rien, 2 pour une demande mal écrite, 3 quand les données du programme\n"
-    "sont illisibles, 4 quand la réponse n'a pas pu être écrite.\n";
+    "ne trouve rien, 2 pour une demande mal écrite ou trop longue, 3 quand les données\n"
+    "du programme sont illisibles ou endommagées, 4 quand la réponse n'a pas pu être écrite.\n"
+    "Sur un terminal, les caractères de contrôle des réponses sont écrits visiblement (^[).\n";
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "cli/SearchData.h"
 
+#include "check/CheckTexts.h"
+#include "cli/ProgramData.h"
 #include "data/Cp1252Literal.h"
 #include "data/ResourceText.h"
 
@@ -96,6 +98,29 @@ const communes::PostcodeList& SearchData::Postcodes() {
 const communes::NameList& SearchData::Names() {
     return CommuneList(names_, communes::kNameResource, communes::kNameResourceId,
                        communes::FillNameList);
+}
+
+const check::WordNumbers& SearchData::DictionaryNumbers() {
+    if (!dictionaryNumbers_) {
+        dictionaryNumbers_.emplace(Dictionary());
+    }
+    return *dictionaryNumbers_;
+}
+
+const check::DefinitionsIndex& SearchData::Definitions() {
+    if (definitionsFile_.empty()) {
+        throw DataFailure(UnknownProgramFolderMessage());
+    }
+    if (!definitions_) {
+        definitions_.emplace(definitionsFile_, "Cont", Dictionary().size());
+    }
+    if (definitions_->ErrorNumber() != 0) {
+        throw DataFailure(check::DefinitionsFileMessage(definitions_->ErrorNumber()));
+    }
+    if (!definitions_->Damage().empty()) {
+        throw DataFailure(check::DamagedDefinitionsMessage(definitions_->Damage()));
+    }
+    return *definitions_;
 }
 
 } // namespace zorvane::cli

@@ -2,6 +2,8 @@
 // The data the searches read, each part made from the resources the first time a search
 // asks for it: a command-line run loads only what its one search needs.
 
+#include "check/DefinitionsIndex.h"
+#include "check/WordNumbers.h"
 #include "communes/CommuneLists.h"
 #include "crossword/LengthTable.h"
 #include "data/WordStore.h"
@@ -41,6 +43,12 @@ public:
     // What the commune lists could not hold, to tell the user (cp1252).
     const std::vector<std::string>& Warnings() const { return warnings_; }
 
+    // The dictionary's word numbers and the definitions file, checked and indexed at the
+    // first check of the run, so that every check after it reads one line; a DataFailure
+    // when the folder is unknown or the file is missing, unreadable or damaged.
+    const check::WordNumbers& DictionaryNumbers();
+    const check::DefinitionsIndex& Definitions();
+
 private:
     std::string_view Bytes(std::string_view type, int id);
     data::WordStore& Store();
@@ -58,6 +66,8 @@ private:
     std::optional<communes::PostcodeList> postcodes_;
     std::optional<communes::NameList> names_;
     std::vector<std::string> warnings_;
+    std::optional<check::WordNumbers> dictionaryNumbers_;
+    std::optional<check::DefinitionsIndex> definitions_;
 };
 
 } // namespace zorvane::cli

@@ -46,7 +46,31 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
+void AppendCaret(std::string& out, unsigned char control) {
+    out += '^';
+    out += control == 0x7F ? '?' : static_cast<char>(control + 0x40);
+}
+
 } // namespace
+
+std::string VisibleControls(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if ((byte < 0x20 && byte != '\n') || byte == 0x7F) {
+            AppendCaret(out, byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next < 0xA0) { // U+0080 to U+009F
+            out += "M-";
+            AppendCaret(out, static_cast<unsigned char>(next - 0x80));
+            ++i;
+        } else {
+            out += static_cast<char>(byte);
+        }
+    }
+    return out;
+}
 
 bool IsUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {

@@ -20,4 +20,9 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // The same, each CR LF line break written as lineBreak.
 std::string Cp1252ToUtf8(std::string_view cp1252, std::string_view lineBreak);
 
+// The UTF-8 text with every control character but the line feed written visibly, as
+// `cat -v` writes them: ESC as "^[", DEL as "^?", U+009B as "M-^[". A terminal then shows
+// what a definition holds instead of obeying it.
+std::string VisibleControls(std::string_view utf8);
+
 } // namespace zorvane::cli

@@ -8,7 +8,7 @@
 namespace zorvane::ui {
 
 QtPlatform::QtPlatform()
-    : instance_(LockFileInstance::DefaultLockPath()),
+    : instance_(LockFileInstance::DefaultFolder()),
       platform_{boxes_,
                 timers_,
                 pointer_,

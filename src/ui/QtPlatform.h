@@ -2,6 +2,7 @@
 // The real platform: Qt services and the embedded resources, bundled for the windows.
 
 #include "ui/EmbeddedResources.h"
+#include "ui/InstanceLock.h"
 #include "ui/Platform.h"
 #include "ui/QtServices.h"
 #include "ui/XdgHtmlBrowser.h"

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
-#include <unistd.h>
 
 namespace zorvane::ui {
 namespace {
@@ -50,6 +49,9 @@ public:
 private:
     QTimer timer_;
 };
+
+// A program's answer of more than this is not one we read.
+constexpr qint64 kMaxAnswerBytes = qint64{64} * 1024;
 
 // The file's texts are UTF-8; the program's are cp1252.
 std::string SettingsKey(std::string_view section, std::string_view key) {
@@ -119,7 +121,7 @@ bool QtLinkOpener::MailProgramKnown() const {
     if (!query.waitForFinished(3000) || query.exitStatus() != QProcess::NormalExit) {
         return true;
     }
-    return !query.readAllStandardOutput().trimmed().isEmpty();
+    return !query.read(kMaxAnswerBytes).trimmed().isEmpty();
 }
 
 std::uint32_t QtColourDialog::Choose(std::uint32_t initial) {
@@ -166,6 +168,10 @@ bool QtSettingsStore::Save(std::string_view app, std::string_view section,
     return ParseSettings(text) == all && ReplaceFile(file, text);
 }
 
+void QtSettingsStore::RemoveLeftovers(std::string_view app) {
+    RemoveLeftoverCopies(QFile::encodeName(FilePath(app)).toStdString());
+}
+
 SettingsFault QtSettingsStore::FaultOf(std::string_view app) const {
     const QFileInfo file(FilePath(app));
     if (file.exists() && (!file.isFile() || !file.isReadable())) {
@@ -183,23 +189,6 @@ SettingsFault QtSettingsStore::FaultOf(std::string_view app) const {
         return SettingsFault::FolderNotWritable;
     }
     return SettingsFault::WriteFailed;
-}
-
-LockFileInstance::LockFileInstance(const QString& lockPath) : lock_(lockPath) {
-    // Age alone never makes a running copy's lock stale; a dead owner does.
-    lock_.setStaleLockTime(0);
-}
-
-bool LockFileInstance::PreviousInstanceRunning() {
-    if (!claimed_) {
-        claimed_ = lock_.tryLock(0);
-    }
-    return !claimed_;
-}
-
-QString LockFileInstance::DefaultLockPath() {
-    // The user id, not $USER: the variable may be unset or shared between two accounts.
-    return QDir::temp().filePath(QStringLiteral("zorvane-%1.lock").arg(getuid()));
 }
 
 void QtProgramEnd::EndProgram(int status) {

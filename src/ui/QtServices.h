@@ -3,8 +3,6 @@
 
 #include "ui/Services.h"
 
-#include <QLockFile>
-
 namespace zorvane::ui {
 
 class QtMessageBoxes final : public MessageBoxes {
@@ -59,22 +57,9 @@ public:
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,
               const std::vector<SettingValue>& values) override;
+    void RemoveLeftovers(std::string_view app) override;
 
     static QString FilePath(std::string_view app);
-};
-
-// A lock file in the temporary folder, held while this copy runs. A lock left by a copy
-// that was killed names a process that no longer exists and is taken over.
-class LockFileInstance final : public SingleInstance {
-public:
-    explicit LockFileInstance(const QString& lockPath);
-    bool PreviousInstanceRunning() override;
-
-    static QString DefaultLockPath();
-
-private:
-    QLockFile lock_;
-    bool claimed_ = false;
 };
 
 // Leaves the event loop with the status; before the loop runs, main reads Ended().

@@ -1,5 +1,6 @@
 #include "ui/RtfView.h"
 
+#include "ui/SettingsFile.h"
 #include "ui/Text.h"
 
 #include <QFile>
@@ -32,15 +33,17 @@ void ShowRtf(QTextEdit* box, const RtfDocument& document) {
     box->moveCursor(QTextCursor::Start);
 }
 
+// The conditions of use take a few kilobytes; a FIFO, a device or a file far larger is
+// not shown rather than waited on or held whole.
 void LoadRtfFile(QTextEdit* box, const std::string& path) {
-    QFile file(ToQt(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    constexpr std::size_t kMaxRtfBytes = std::size_t{1} << 20;
+    const FileRead file =
+        ReadRegularFile(QFile::encodeName(ToQt(path)).toStdString(), kMaxRtfBytes);
+    if (file.state != FileRead::State::Read) {
         box->clear();
         return;
     }
-    const QByteArray bytes = file.readAll();
-    ShowRtf(box,
-            ParseRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    ShowRtf(box, ParseRtf(file.bytes));
 }
 
 } // namespace zorvane::ui

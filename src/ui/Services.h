@@ -104,6 +104,8 @@ public:
     // what was saved before stays (read-only or missing folder, full disk...); false then.
     virtual bool Save(std::string_view app, std::string_view section,
                       const std::vector<SettingValue>& values) = 0;
+    // Removes what saves cut short (a program killed while saving) left beside the values.
+    virtual void RemoveLeftovers(std::string_view app) = 0;
 };
 
 // Resource bytes by type name and numeric id; nothing when there is no such resource.
@@ -113,11 +115,17 @@ public:
     virtual std::optional<std::string_view> Bytes(std::string_view type, int id) const = 0;
 };
 
-// Whether another copy of the program runs; the first call claims the program for this copy.
+// What claiming the program for this copy gave: it is ours, another copy of this user holds
+// it, or the lock that tells cannot be made (the copy may then run beside another).
+enum class InstanceClaim { Claimed, OtherCopyRunning, LockUnavailable };
+
 class SingleInstance {
 public:
     virtual ~SingleInstance() = default;
-    virtual bool PreviousInstanceRunning() = 0;
+    // The first call claims the program for this copy; later calls give the same answer.
+    virtual InstanceClaim Claim() = 0;
+    // Where the lock is kept, as the user is told it.
+    virtual QString LockFolder() const = 0;
 };
 
 // Ending the program at once: no window is asked to close, nothing is saved.

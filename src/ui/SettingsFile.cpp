@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -11,6 +12,10 @@ namespace zorvane::ui {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+// The six characters mkostemp puts in place of "XXXXXX".
+constexpr std::size_t kCopySuffixLength = 6;
+constexpr std::string_view kCopySuffixCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 std::string_view Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -130,6 +135,27 @@ std::string FormatSettings(const SettingsMap& values) {
         text += path.substr(slash + 1) + "=" + value + "\n";
     }
     return text;
+}
+
+void RemoveLeftoverCopies(const std::string& path) {
+    const std::string prefix = path.substr(path.rfind('/') + 1) + ".";
+    Descriptor opened(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    DIR* entries = opened.Get() < 0 ? nullptr : ::fdopendir(::dup(opened.Get()));
+    if (entries == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        struct stat status {};
+        if (name.size() == prefix.size() + kCopySuffixLength && name.starts_with(prefix) &&
+            name.substr(prefix.size()).find_first_not_of(kCopySuffixCharacters) ==
+                std::string_view::npos &&
+            ::fstatat(opened.Get(), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
+            ::unlinkat(opened.Get(), entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
 }
 
 bool ReplaceFile(const std::string& path, std::string_view contents) {

@@ -29,6 +29,10 @@ using SettingsMap = std::map<std::string, std::string>; // "Section/key" -> valu
 SettingsMap ParseSettings(std::string_view text);
 std::string FormatSettings(const SettingsMap& values);
 
+// Removes the copies a save cut short left beside path (path + "." + six letters or digits),
+// when they are regular files of this user; anything else of that name is left.
+void RemoveLeftoverCopies(const std::string& path);
+
 // Writes the contents beside path, flushes them to the disk, reads them back and, only
 // when they are all there, puts them in place of path. False on any failure, the file at
 // path then left as it was.

@@ -1,6 +1,7 @@
 #include "ui/XdgHtmlBrowser.h"
 
 #include "ui/DesktopEntry.h"
+#include "ui/SettingsFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,8 @@ namespace zorvane::ui {
 namespace {
 
 constexpr int kQueryTimeoutMs = 3000;
+// A desktop entry or a program's answer of more than this is not one we read.
+constexpr qint64 kMaxAnswerBytes = qint64{64} * 1024;
 
 // The desktop entry file name that xdg-mime gives for the type, e.g. "firefox.desktop".
 QString DefaultDesktopEntry(const QString& mimeType) {
@@ -22,7 +25,7 @@ QString DefaultDesktopEntry(const QString& mimeType) {
         query.exitCode() != 0) {
         return {};
     }
-    return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(query.read(kMaxAnswerBytes)).trimmed();
 }
 
 // The file's type by its name, HTML files known even where no type database is installed.
@@ -48,11 +51,14 @@ std::optional<QString> XdgHtmlBrowser::FindExecutable(const QString& file) {
     if (entryName.isEmpty()) {
         return std::nullopt;
     }
-    QFile entry(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entryName));
-    if (!entry.open(QIODevice::ReadOnly)) {
+    const FileRead entry = ReadRegularFile(
+        QFile::encodeName(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entryName))
+            .toStdString(),
+        kMaxAnswerBytes);
+    if (entry.state != FileRead::State::Read) {
         return std::nullopt;
     }
-    const std::optional<std::string> program = ExecProgram(entry.readAll().toStdString());
+    const std::optional<std::string> program = ExecProgram(entry.bytes);
     if (!program) {
         return std::nullopt;
     }

@@ -38,7 +38,7 @@ QString Outcome(ui::fake::FakePlatform& fake, const app::Shell& shell) {
         static const char* const kIcons[] = {"", "information", "exclamation", "critical"};
         told << QStringLiteral("%1 box \"%2\"")
                     .arg(kIcons[int(box.icon)])
-                    .arg(box.text.section('\r', 0, 0));
+                    .arg(QString(box.text).replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
     }
     for (const std::string& path : fake.settings.saved) {
         told << QString::fromStdString("saved " + path + "=" + fake.settings.values[path]);
@@ -141,6 +141,16 @@ private slots:
                  [](auto& f, auto&) {
                      f.settings.writable = false;
                      f.settings.fault = ui::SettingsFault::FileUnreadable;
+                 }},
+                {"saved 255, store refuses the bar's default",
+                 [](auto& f, auto&) {
+                     f.settings.values["ZRVN/Options/CouleurMDI"] = "255";
+                     f.settings.writable = false;
+                 }},
+                {"beyond white",
+                 [](auto& f, auto&) {
+                     f.settings.values["ZRVN/Options/CouleurMDI"] = "16777216";
+                     f.settings.values["ZRVN/Options/CouleurBar"] = "&H1000000";
                  }},
                 {"DICO empty",
                  [](auto& f, auto&) { f.resources.Add("DICO", 100, std::string(2, '\0')); }},

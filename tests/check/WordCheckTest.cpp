@@ -5,8 +5,10 @@
 #include "CheckData.h"
 #include "DefinitionsFixture.h"
 #include "check/CheckTexts.h"
+#include "check/DefinitionsIndex.h"
 #include "check/PartsOfSpeech.h"
 #include "check/ScrabblePoints.h"
+#include "check/WordNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +87,12 @@ TEST_F(WordCheckTest, FailuresEndAsNotFound) {
     EXPECT_EQ(Check("ZZZ").outcome, CheckOutcome::NotFound); // entry without separators
     EXPECT_EQ(Check("ZZZ").errorNumber, 0);
     EXPECT_EQ(Check("A").outcome, CheckOutcome::NotFound);
+    // A word of the list that the file leaves without a usable entry is a damaged file,
+    // told apart from a word that is not in the list.
+    EXPECT_EQ(Check("CHIEN").damage, "");
+    EXPECT_EQ(Check("ZZZ").damage, "l'entrée du mot n° 10 est illisible."_cp);
+    EXPECT_NE(Check("VOIRE").damage, "");
+    EXPECT_NE(Check("ZYTHUMS").damage.find("TOTO"), std::string::npos);
 
     const std::string absent = folder.PathOf("absent.ret");
     const WordCheckResult missing =
@@ -95,8 +103,32 @@ TEST_F(WordCheckTest, FailuresEndAsNotFound) {
     EXPECT_EQ(check::CheckWord("CHIEN", {zorvane::testing::kCheckDico, absent, 12}).errorNumber, 0);
     // No entry for the last word's number.
     const std::string shorter = folder.Write("court.ret", "[Cont]\r\n1= x§EXISTE"_cp);
-    EXPECT_EQ(check::CheckWord("BIS", {zorvane::testing::kCheckDico, shorter, 12}).outcome,
-              CheckOutcome::NotFound);
+    const WordCheckResult bis =
+        check::CheckWord("BIS", {zorvane::testing::kCheckDico, shorter, 12});
+    EXPECT_EQ(bis.outcome, CheckOutcome::NotFound);
+    EXPECT_EQ(bis.damage, "aucune entrée pour le mot n° 11."_cp);
+}
+
+// The command line's way for many words (binary search, the file indexed once) gives what
+// the window's way gives (straight scan, the file read for each word), word for word.
+TEST_F(WordCheckTest, IndexedCheckGivesTheSameResults) {
+    const check::WordNumbers numbers(zorvane::testing::kCheckDico);
+    const check::DefinitionsIndex index(path, "Cont", zorvane::testing::kCheckDico.size());
+    ASSERT_EQ(index.ErrorNumber(), 0);
+    ASSERT_EQ(index.Damage(), "");
+    std::vector<std::string> typed(zorvane::testing::kCheckDico);
+    typed.insert(typed.end(), {"abaque", "CHIEN", "", "ZZZZ"});
+    for (const std::string& word : typed) {
+        const WordCheckResult indexed = check::CheckWord(
+            word, [&](std::string_view w) { return numbers.Find(w); }, 12,
+            [&](std::string_view n) { return index.Entry(n); });
+        const WordCheckResult scanned = Check(word);
+        EXPECT_EQ(std::tie(indexed.outcome, indexed.word, indexed.admitted, indexed.categoryCode,
+                           indexed.definition, indexed.points, indexed.damage),
+                  std::tie(scanned.outcome, scanned.word, scanned.admitted, scanned.categoryCode,
+                           scanned.definition, scanned.points, scanned.damage))
+            << word;
+    }
 }
 
 TEST(ScrabblePoints, LettersCountedPerOccurrence) {
@@ -123,4 +155,13 @@ TEST(CheckTexts, CopiedText) {
     EXPECT_EQ(
         check::CopiedText(result, "1.20"),
         "ABAQUE\r\nnom\r\nTablette.\r\n\r\nTexte copié depuis :\r\nZorvane 1.20 - dictionnaire"_cp);
+}
+
+TEST(WordNumbers, TheFirstOfEqualEntriesAsTheScanGivesIt) {
+    const std::vector<std::string> list{"B", "A", "B", "C"};
+    const check::WordNumbers numbers(list);
+    EXPECT_EQ(numbers.Find("B"), 1U);
+    EXPECT_EQ(numbers.Find("A"), 2U);
+    EXPECT_EQ(numbers.Find("C"), 4U);
+    EXPECT_EQ(numbers.Find("AB"), std::nullopt);
 }

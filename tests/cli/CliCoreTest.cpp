@@ -1,11 +1,17 @@
 // The command line without a terminal: reading it, its refusals and exit statuses, the
-// UTF-8 edge and the JSON it writes, over a few words given as resources.
+// UTF-8 edge and the JSON it writes, over a few words given as resources; input of any
+// length, damaged definitions files, controls on a terminal, the program's own folder.
 
+#include "../check/DefinitionsFixture.h"
 #include "CliSampleData.h"
 #include "cli/CliRun.h"
 #include "cli/JsonText.h"
+#include "cli/ProgramData.h"
+#include "cli/QueryLines.h"
 #include "cli/Utf8Text.h"
 
+#include <array>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -116,7 +122,9 @@ TEST_F(CliCoreTest, AnAnswerThatCannotBeWrittenEndsWithStatus4) {
 }
 
 TEST_F(CliCoreTest, DataThatCannotBeReadEndWithStatus3) {
-    EXPECT_EQ(Command({"check", "chat"}).status, cli::kDataFailure);
+    const Outcome missing = Command({"check", "chat"});
+    EXPECT_EQ(missing.status, cli::kDataFailure);
+    EXPECT_EQ(missing.err.rfind("zorvane-cli : Erreur 53 Le fichier", 0), 0U) << missing.err;
     resources.erase("LISTEPARCP.200");
     EXPECT_EQ(Command({"commune", "75001"}).status, cli::kDataFailure);
 }
@@ -155,3 +163,158 @@ TEST_F(CliCoreTest, JsonForScripts) {
 }
 
 } // namespace
+
+namespace {
+
+// Standard input that never ends a line: zeros for ever, counted as they are taken.
+class EndlessZeros : public std::streambuf {
+public:
+    std::size_t given = 0;
+
+protected:
+    int_type underflow() override {
+        given += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return 0;
+    }
+
+private:
+    std::array<char, 4096> block_{};
+};
+
+// The sample dictionary's words are numbered 1 CHAT, 2 CHATS, 3 MAISON ... 7 ZOO.
+std::string SampleDefinitions() {
+    return "[Cont]\r\n1= OK\xA3n\xA7"
+           "F\xE9lin.\r\n2= OK\xA3n\xA7Voir CHAT.\r\n3= OK\xA3n\xA7"
+           "Logis.\r\n4= x\xA7"
+           "EXISTE\r\n5= OK\xA3n\xA7"
+           "Cause.\r\n6= OK\xA3n\xA7"
+           "T\x1B[2Jache\x9D.\r\n7= OK\xA3n\xA7Jardin.\r\n";
+}
+
+} // namespace
+
+// A line longer than any query is refused with status 2 and ends the reading, so an input
+// that never ends a line is read no further than that; the same bound holds for the text
+// given on the command line.
+TEST_F(CliCoreTest, OverlongInputIsRefusedAndReadNoFurther) {
+    const std::string longest(cli::kMaxQueryBytes, 'A');
+    const Outcome atBound = Command({"check"}, longest + "\r\n");
+    EXPECT_EQ(atBound.err.find("octets"), std::string::npos) << atBound.err; // read, then refused
+    const Outcome beyond = Command({"anagram"}, "CHAT\n" + longest + "A\nTACHE\n");
+    EXPECT_EQ(beyond.status, cli::kUsageError);
+    EXPECT_EQ(beyond.out, "CHAT\n");
+    EXPECT_NE(beyond.err.find("65536 octets"), std::string::npos) << beyond.err;
+    EXPECT_EQ(Command({"anagram", longest + "A"}).err, beyond.err);
+    EXPECT_NE(Command({"--json", "anagram"}, longest + "A").out.find("\"texte\":null"),
+              std::string::npos);
+
+    EndlessZeros zeros;
+    std::istream endless(&zeros);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunCommandLine({"check"}, data, endless, out, err), cli::kUsageError);
+    EXPECT_LT(zeros.given, 2 * cli::kMaxQueryBytes);
+}
+
+// A definitions file that cannot be the one of the word list is a data failure (status 3,
+// "endommagé"), never a word that does not exist; a byte-order mark is only skipped.
+TEST_F(CliCoreTest, DamagedDefinitionsFileIsADataFailure) {
+    const zorvane::testing::TempFolder folder;
+    const std::string sound = SampleDefinitions();
+    const std::size_t fifth = sound.find("5=");
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int status;
+    };
+    const Case cases[] = {
+        {"sound", sound, cli::kFound},
+        {"byte-order mark", "\xEF\xBB\xBF" + sound, cli::kFound},
+        {"empty", "", cli::kDataFailure},
+        {"truncated", sound.substr(0, fifth + 4), cli::kDataFailure},
+        {"one huge line", std::string(3 << 20, 'x'), cli::kDataFailure},
+        {"sparse", "", cli::kDataFailure}, // made below: 4 GB of nothing
+        {"an entry missing", sound.substr(0, fifth) + sound.substr(sound.find("6=")),
+         cli::kDataFailure},
+        {"an entry unreadable", std::string(sound).replace(sound.find("1= OK\xA3"), 6, "1= OK "),
+         cli::kDataFailure},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.Write(c.name, c.bytes);
+        if (std::string_view(c.name) == "sparse") {
+            std::filesystem::resize_file(path, std::uintmax_t{4} << 30);
+        }
+        cli::SearchData definitions(
+            [this](std::string_view type, int id) {
+                return zorvane::testing::FindResource(resources, type, id);
+            },
+            path);
+        std::istringstream in("chat\nmaison\n");
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::RunCommandLine({"check"}, definitions, in, out, err), c.status) << c.name;
+        const std::string told = err.str();
+        if (c.status == cli::kDataFailure) { // said once, nothing answered
+            EXPECT_EQ(told.rfind("zorvane-cli : Le fichier des d\xC3\xA9"
+                                 "finitions des mots "
+                                 "est endommag\xC3\xA9 : ",
+                                 0),
+                      0U)
+                << c.name << ": " << told;
+            EXPECT_EQ(told.find('\n'), told.size() - 1) << c.name;
+            EXPECT_EQ(out.str().find("existe pas"), std::string::npos) << c.name;
+        } else {
+            EXPECT_EQ(told, "") << c.name;
+            EXPECT_EQ(out.str(), "CHAT\nnom\nF\xC3\xA9lin.\nCe mot rapporte 9 points au scrabble.\n"
+                                 "Le mot ''CHAT'' est valide au scrabble.\n\nMAISON\nnom\nLogis.\n"
+                                 "Ce mot rapporte 7 points au scrabble.\nLe mot ''MAISON'' est "
+                                 "valide au scrabble.\n")
+                << c.name;
+        }
+    }
+}
+
+// On a terminal, what a definition holds is shown, never obeyed: ESC and the one-byte OSC
+// (cp1252 0x9D, read as U+009D) are written visibly; a pipe gets the bytes as they are.
+TEST_F(CliCoreTest, ControlsAreWrittenVisiblyOnATerminal) {
+    const zorvane::testing::TempFolder folder;
+    cli::SearchData definitions(
+        [this](std::string_view type, int id) {
+            return zorvane::testing::FindResource(resources, type, id);
+        },
+        folder.Write("d.ret", SampleDefinitions()));
+    for (const bool terminal : {true, false}) {
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::RunCommandLine({"check", "tache"}, definitions, in, out, err,
+                                      {terminal, terminal}),
+                  cli::kFound);
+        const std::string shown = out.str();
+        EXPECT_EQ(shown.find("T^[[2JacheM-^]."), terminal ? 10U : std::string::npos) << shown;
+        EXPECT_EQ(shown.find("T\x1B[2Jache\xC2\x9D."), terminal ? std::string::npos : 10U) << shown;
+    }
+    EXPECT_EQ(cli::VisibleControls("a\tb\r\n\x7F\xC2\x80\xC3\xA9"), "a^Ib^M\n^?M-^@\xC3\xA9");
+}
+
+// Without /proc the executable is found by the name it was started by, a path or a name
+// looked up in the absolute folders of PATH; never in the current folder.
+TEST(ProgramFolder, FromTheExecutableOrNothing) {
+    const zorvane::testing::TempFolder folder;
+    const std::string program = folder.Write("zorvane-cli", "");
+    const std::string home = std::filesystem::path(program).parent_path().string() + "/";
+    const std::string noProc = "/nonexistent/self/exe";
+    EXPECT_EQ(cli::ProgramFolder("/proc/self/exe", "", ""),
+              std::filesystem::read_symlink("/proc/self/exe").parent_path().string() + "/");
+    EXPECT_EQ(cli::ProgramFolder(noProc, program, ""), home);
+    EXPECT_EQ(cli::ProgramFolder(noProc, "zorvane-cli", "/usr/bin::.:bin:" + home), home);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(home);
+    for (const std::string path : {"", ":", ".", "bin:.:"}) {
+        EXPECT_EQ(cli::ProgramFolder(noProc, "zorvane-cli", path), std::nullopt) << path;
+    }
+    std::filesystem::current_path(before);
+    EXPECT_EQ(cli::ProgramFolder(noProc, "", home), std::nullopt);
+    EXPECT_EQ(cli::ProgramFolder(noProc, home + "absent", ""), std::nullopt);
+}

@@ -61,7 +61,8 @@ private slots:
 
     // A FIFO nobody writes to, or an endless device, must not hold the window. The window
     // tells only of a missing file; any other fault ends in the not-found display, as a word
-    // without an entry does. The command line names every fault by its number.
+    // without an entry does. The command line names every fault by its number, and calls an
+    // empty file damaged.
     void faultsAreToldAlikeAndAtOnce_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("fault");
@@ -98,7 +99,9 @@ private slots:
             cliMessage = ui::ToQt(failure.what());
         }
         QCOMPARE(cliMessage.section('\r', 0, 0),
-                 fault ? QStringLiteral("Erreur %1").arg(fault) : QString());
+                 fault ? QStringLiteral("Erreur %1").arg(fault)
+                       : QStringLiteral("Le fichier des définitions des mots est endommagé : "
+                                        "il est vide."));
         const auto& told = test->fake.boxes.shown;
         QVERIFY(fault == 53 ? told.size() == 1 && told[0].text == cliMessage : told.empty());
     }

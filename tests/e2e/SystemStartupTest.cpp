@@ -2,14 +2,17 @@
 // XDG_CONFIG_HOME: a settings file of garbage, of huge values or that is a FIFO gives the
 // default colours, written back; a usable value beside the garbage is kept. A folder that
 // cannot be made, is read-only or is on a full disk is told in French, what was saved before
-// stays, and the program goes on. The lock file: a second copy started while the first is
-// still loading is refused; a copy killed during loading leaves a lock the next start takes.
+// stays and is said to be in use, and the program goes on; copies left by killed saves are
+// removed. The lock file: a second copy started while the first is still loading is
+// refused; a copy killed during loading leaves a lock the next start takes; a lock that
+// cannot be made is told and the program goes on.
 
 #include "app/Frm01Boot.h"
 #include "app/Frm04Options.h"
 #include "app/SettingsMessages.h"
 #include "e2e/AsNobody.h"
 #include "support/TestContext.h"
+#include "ui/InstanceLock.h"
 #include "ui/QtServices.h"
 
 #include <QProcess>
@@ -78,7 +81,7 @@ class SystemStartupTest : public QObject {
 
     // The process id the program's lock file names (its first line).
     qint64 LockOwner() const {
-        QFile lock(base.filePath(QStringLiteral("TMPDIR/zorvane-%1.lock").arg(getuid())));
+        QFile lock(base.filePath(QStringLiteral("XDG_RUNTIME_DIR/zorvane.lock")));
         return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : -1;
     }
 
@@ -87,9 +90,10 @@ class SystemStartupTest : public QObject {
     // running), and is killed (SIGKILL: no clean-up, the lock file stays behind).
     void RunThenKill(qint64& id) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "TMPDIR"}) {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "TMPDIR", "XDG_RUNTIME_DIR"}) {
             const QString path = base.filePath(QString::fromLatin1(name));
             QDir().mkpath(path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             environment.insert(QString::fromLatin1(name), path);
         }
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -107,7 +111,8 @@ class SystemStartupTest : public QObject {
     }
 
     // Start-up, then the options saved: each refused with the message of its cause, nothing
-    // stopped, and the window colour saved before (if any) still the one stored.
+    // stopped, and the window colour saved before (if any) still the one stored, and said
+    // to be the one in use.
     void ExpectRefusedButRunning(ui::SettingsFault cause,
                                  const std::optional<std::string>& savedFenetre = {}) {
         StartupRun run(store);
@@ -115,7 +120,10 @@ class SystemStartupTest : public QObject {
         QCOMPARE(run.values.CouleurFenetre, savedFenetre.value_or("&HFFFFFF"));
         QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
         QCOMPARE(run.fake.boxes.shown[0].text,
-                 app::SettingsNotSavedMessage(cause, app::SettingsMoment::Startup));
+                 app::SettingsNotSavedMessage(cause, app::SettingsMoment::Startup,
+                                              {!savedFenetre.has_value(), true}));
+        QCOMPARE(run.fake.boxes.shown[0].text.contains(QStringLiteral("la couleur enregistrée")),
+                 savedFenetre.has_value());
 
         testing::TestContext test;
         ui::ToolContext context{run.platform, test.values, test.store};
@@ -197,13 +205,47 @@ private slots:
         QVERIFY(QFile::remove(programFolder));
     }
 
+    // Left empty, or holding the window colour only: the bar's default cannot be written.
+    void folderIsReadOnly_data() {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("window colour saved") << QByteArray("[Options]\nCouleurMDI=255\n");
+    }
+
     void folderIsReadOnly() {
+        QFETCH(QByteArray, saved);
         if (::geteuid() == 0) {
             return e2e::RunAsNobody();
         }
         QVERIFY(QDir().mkpath(programFolder));
+        if (!saved.isEmpty()) {
+            QFile settings(file);
+            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(saved) == saved.size());
+        }
         QVERIFY(QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner));
-        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable); // left empty
+        ExpectRefusedButRunning(ui::SettingsFault::FolderNotWritable,
+                                saved.isEmpty() ? std::nullopt : std::optional<std::string>("255"));
+    }
+
+    // Copies of the settings file that killed saves left are gone after the next start;
+    // anything else beside the file stays.
+    void leftoverCopiesAreRemovedAtStart() {
+        QVERIFY(QDir().mkpath(programFolder));
+        const QStringList leftovers{"ZRVN.ini.a1B2c3", "ZRVN.ini.XXXXXX", "ZRVN.ini.000000"};
+        const QStringList kept{"ZRVN.ini.keep", "ZRVN.ini.a1B2c3d", "ZRVN.ini.a1-2c3", "notes.txt"};
+        for (const QString& name : leftovers + kept) {
+            QFile copy(programFolder + '/' + name);
+            QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("[Options]\n") > 0);
+        }
+        QVERIFY(QDir().mkdir(programFolder + QStringLiteral("/ZRVN.ini.Folder")));
+        StartupRun run(store);
+        QVERIFY(run.RunToLoadingScreen());
+        QStringList left = QDir(programFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QStringList expected = kept + QStringList{"ZRVN.ini", "ZRVN.ini.Folder"};
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
+        QVERIFY(QDir(programFolder).removeRecursively());
     }
 
     // A real file system with no room left: the bar colour is missing, so start-up writes
@@ -232,13 +274,13 @@ private slots:
     }
 
     void secondCopyWhileTheFirstLoads() {
-        const QString lockPath = base.filePath(QStringLiteral("copies.lock"));
+        const std::string lockFolder = base.filePath(QStringLiteral("copies")).toStdString();
         ui::fake::FakeSettingsStore settings;
-        ui::LockFileInstance firstLock(lockPath);
+        ui::LockFileInstance firstLock(lockFolder);
         StartupRun first(settings, firstLock);
         QVERIFY(first.Load()); // splash shown, the colours not read yet: still starting
 
-        ui::LockFileInstance secondLock(lockPath);
+        ui::LockFileInstance secondLock(lockFolder);
         StartupRun second(settings, secondLock);
         QVERIFY(!second.Load());
         QCOMPARE(second.fake.boxes.shown.size(), std::size_t{1});
@@ -250,7 +292,24 @@ private slots:
         first.fake.timers.Advance(600);
         QVERIFY(first.handedOver);
         QVERIFY(first.fake.boxes.shown.empty());
-        QVERIFY(secondLock.PreviousInstanceRunning()); // asked again: still refused
+        QCOMPARE(secondLock.Claim(), ui::InstanceClaim::OtherCopyRunning); // asked again
+    }
+
+    // A lock that cannot be made (its folder is a file here) is told, naming the folder,
+    // and the program starts all the same.
+    void lockThatCannotBeMadeIsToldNotRefused() {
+        const QString folder = base.filePath(QStringLiteral("not-a-folder"));
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ui::fake::FakeSettingsStore settings;
+        ui::LockFileInstance lock(folder.toStdString());
+        StartupRun run(settings, lock);
+        QVERIFY(run.RunToLoadingScreen());
+        QCOMPARE(run.fake.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(run.fake.boxes.shown[0].text, app::Frm01Boot::LockUnavailableMessage(folder));
+        QVERIFY(run.fake.boxes.shown[0].text.contains(QStringLiteral("« ") + folder + " »"));
+        QVERIFY(!run.fake.end.ended);
     }
 
     void killedDuringLoadingThenStartedAgain() {

@@ -107,6 +107,7 @@ public:
                                    std::string_view key) const override;
     bool Save(std::string_view app, std::string_view section,
               const std::vector<SettingValue>& values) override;
+    void RemoveLeftovers(std::string_view /*app*/) override {} // the map leaves nothing
     static std::string Path(std::string_view app, std::string_view section, std::string_view key);
 
     std::map<std::string, std::string> values; // "app/section/key" -> text
@@ -126,8 +127,10 @@ private:
 
 class FakeSingleInstance final : public SingleInstance {
 public:
-    bool PreviousInstanceRunning() override { return otherCopyRunning; }
-    bool otherCopyRunning = false;
+    InstanceClaim Claim() override { return claim; }
+    QString LockFolder() const override { return folder; }
+    InstanceClaim claim = InstanceClaim::Claimed;
+    QString folder = QStringLiteral("/run/user/1000");
 };
 
 class FakeProgramEnd final : public ProgramEnd {
