@@ -132,10 +132,9 @@ TEST(CommunesShipped, NameSearchesShowTheExpectedCommuneFirst) {
         EXPECT_NE(std::find(paris.items.begin(), paris.items.end(), item), paris.items.end())
             << item;
     }
-    EXPECT_TRUE(std::is_sorted(paris.items.begin(), paris.items.begin() + 20,
-                               [](const std::string& a, const std::string& b) {
-                                   return a.substr(6) < b.substr(6);
-                               }));
+    EXPECT_TRUE(std::is_sorted(
+        paris.items.begin(), paris.items.begin() + 20,
+        [](const std::string& a, const std::string& b) { return a.substr(6) < b.substr(6); }));
 }
 
 TEST(CommunesShipped, FormerCommunesAreFoundByPostalCodeToo) {
