@@ -31,10 +31,10 @@ def routing_labels(postcode_rows):
 
 def _known_postcodes(key, codes, labels):
     """The postal codes of a former commune: the current commune's only one,
-    or those whose routing label is the former name (alone or first)."""
+    or those whose routing label is the former name (LOMME 59160 in Lille)."""
     if len(codes) == 1:
         return list(codes)
-    return sorted({code for label, code in labels if label == key or label.startswith(key + " ")})
+    return sorted({code for label, code in labels if label == key})
 
 
 def former_names(communes_json, postcodes, labels, place_rows, table):
