@@ -258,7 +258,7 @@ def build(communes_json, departments_json, regions_json, postcode_rows, place_li
     for insee in owner.values():
         method[insee] = "name"
 
-    def lines_of(c, key, codes, population, former):
+    def lines_of(c, key, codes, population, is_former):
         insee = c["code"]
         dep = dep_of[insee]
         academy = academies.get(dep, (MISSING, MISSING, MISSING))
@@ -271,7 +271,7 @@ def build(communes_json, departments_json, regions_json, postcode_rows, place_li
             dep_name=departments.get(dep), region=c.get("region"),
             region_name=regions.get(c.get("region")), lat=lat, lon=lon,
             academy=academy[0], academy_code=academy[1], zone=academy[2],
-            key=key, population=population, former=former) for code in codes]
+            key=key, population=population, former=is_former) for code in codes]
 
     records, no_postcode = [], 0
     for c in units:
