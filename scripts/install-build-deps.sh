@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core xdg-utils xdotool imagemagick
+    xvfb xauth fonts-dejavu-core xdg-utils xdotool imagemagick openbox xclip x11-utils
     clang libclang-rt-14-dev clang-tidy-14
     python3 python3-jsonschema ca-certificates
     file dpkg-dev lintian man-db

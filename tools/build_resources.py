@@ -14,6 +14,7 @@ from collections import Counter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from zorvane_data import communes, definitions, glosses, lexicon, licences, littre  # noqa: E402
+from zorvane_data import former_communes  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
@@ -93,9 +94,12 @@ def main():
 
     records, figures = communes.build(academies=communes.load_academies(),
                                       points=communes.load_points(),
+                                      former_table=former_communes.load_table(),
                                       **communes.load_inputs(npm_root))
     write_resource(embedded, "LISTEPARCP", 200, communes.postcode_lines(records))
     write_resource(embedded, "LISTEPARNOM", 201, communes.name_lines(records), final_crlf=True)
+    report.append("former communes given lines: %d (%d lines), left out: %s" % (
+        figures["former_communes"], figures["former_lines"], figures["former_left_out"]))
     report.append("commune lines: %d, by kind of point %s, by method %s, from the hand table %d,"
                   " approximate points' km from their department's centre %s,"
                   " error of the approximation on located communes (km) %s,"

@@ -185,6 +185,11 @@ void Frm11Ana::BuildOptions() {
         connect(ImgCochA[index], &ui::CheckImage::clicked, this,
                 [this, index] { ImgCochAClick(index); });
     }
+    // The joker box is reached with Tab and the space bar ticks or unticks it, as the click on
+    // whichever picture is on top.
+    ImgCochA[0]->setFocusPolicy(Qt::StrongFocus);
+    connect(ImgCochA[0], &ui::CheckImage::spacePressed, this,
+            [this] { ImgCochAClick(ImgCochA[1]->isVisible() ? 1 : 0); });
     Lbl[0] = MakeLabel(FraOptions, QStringLiteral("Ajouter un joker"), QStringLiteral("Lbl(0)"));
     Place(Lbl[0], 5280, 480, 2100, 300);
 }
@@ -399,6 +404,10 @@ void Frm11Ana::LeaveSearching() {
     setEnabled(true);
     SetBackdrop(kWhite);
     context_.platform.pointer.SetBusy(false);
+    // Disabling the window took the focus away: the draw box gets it back, selected, so that
+    // the next draw is typed over the last one.
+    TxtCh->setFocus();
+    TxtCh->selectAll();
 }
 
 int Frm11Ana::Ask(const QString& text, ui::Buttons buttons, ui::Icon icon) {

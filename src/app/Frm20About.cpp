@@ -92,8 +92,9 @@ Frm20About::Frm20About(ui::ToolContext& context, QWidget* mainWindow,
     for (QPushButton* button : {CmdSite, CmdContact, CmdFerme}) {
         button->setAutoDefault(false); // Enter belongs to Foc: it closes the window
     }
-    // Enter closes the window wherever the focus is, the conditions' text box included.
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    // Enter closes the window wherever the focus is, the conditions' text box included, and
+    // so does Escape, as in any window that only shows something.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, Foc,
                 &QPushButton::click);
     }

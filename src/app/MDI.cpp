@@ -23,6 +23,9 @@ constexpr int kLblHeight = 11595;
 constexpr int kToolBarHeight = 700;
 constexpr int kButtonSide = 570;
 constexpr int kFocLeft = 1500;
+// The frame a window manager puts around the window (title bar on top) before the window is
+// shown and its real frame known: generous, so that the frame fits where this one does.
+constexpr QMargins kFrameGuess(6, 36, 6, 6);
 
 QColor ColourOf(const std::string& text, std::string_view fallback) {
     return ui::ToQColor(ColourNumber(text).value_or(*ColourNumber(fallback)));
@@ -65,6 +68,26 @@ QToolButton* MakeButton(QWidget* bar, const char* name, const QString& tip, ui::
     return button;
 }
 
+// The inner place of a window that wants `wanted`, framed by `frame`, centred in `area` and
+// made smaller where needed, so that the frame, title bar included, lies inside the area.
+QRect InnerPlace(const QSize& wanted, const QMargins& frame, const QRect& area) {
+    const QSize room = area.size().shrunkBy(frame);
+    const QSize inner = wanted.boundedTo(room);
+    const QPoint corner =
+        area.topLeft() + QPoint((room.width() - inner.width()) / 2 + frame.left(),
+                                (room.height() - inner.height()) / 2 + frame.top());
+    return {corner, inner};
+}
+
+// The frame the window has once shown, or the guess before.
+QMargins FrameOf(const QWidget* window) {
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    return frame.isNull() ? kFrameGuess : frame;
+}
+
 } // namespace
 
 MDI::MDI(ui::Platform& platform, data::StartupValues& values, ToolFactory makeTool)
@@ -84,6 +107,7 @@ MDI::MDI(ui::Platform& platform, data::StartupValues& values, ToolFactory makeTo
     TimDem->OnTick = [this] {
         TimDem->Stop();
         Foc->setFocus();
+        KeepOnScreen();
     };
 }
 
@@ -120,19 +144,31 @@ void MDI::BuildToolBar() {
 
 void MDI::Load() {
     ApplyColours();
-    resize(ui::TwipsSize(kLblWidth, kLblHeight, this));
+    const QSize wanted = ui::TwipsSize(kLblWidth, kLblHeight, this);
+    resize(wanted);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-        // The size is the outer one, frame included: on a smaller screen (1366 x 768) the
-        // window takes the whole available area instead of running off it.
-        if (width() > area.width() || height() > area.height()) {
-            setGeometry(area); // where no window manager maximises it
+        // Centred with its frame; on a smaller screen (1366 x 768) it opens maximised, and
+        // restored it keeps the smaller place, title bar inside the screen.
+        const QRect place = InnerPlace(wanted, kFrameGuess, area);
+        setGeometry(place);
+        if (place.size() != wanted) {
             setWindowState(Qt::WindowMaximized);
         }
     }
     Foc->move(ui::TwipsToPixels(kFocLeft, this), 0);
     TimDem->Start(100);
+}
+
+void MDI::KeepOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || isMaximized() || isMinimized() || isFullScreen()) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    if (!area.contains(frameGeometry())) {
+        setGeometry(InnerPlace(size(), FrameOf(this), area));
+    }
 }
 
 void MDI::ApplyColours() {

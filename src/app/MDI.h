@@ -25,7 +25,8 @@ class MDI final : public QMainWindow {
 public:
     MDI(ui::Platform& platform, data::StartupValues& values, ToolFactory makeTool);
 
-    // Colours, size and centring; TimDem parks the focus on Foc 100 ms later.
+    // Colours, size and centring; TimDem parks the focus on Foc 100 ms later, and brings the
+    // frame back inside the screen if the window manager's frame is larger than guessed.
     void Load();
     // CouleurFenetre on the client area, CouleurBarre on the tool bar.
     void ApplyColours();
@@ -47,6 +48,7 @@ protected:
 
 private:
     void BuildToolBar();
+    void KeepOnScreen();
     QPoint CascadePlace(const QSize& window) const;
     bool AskQuit();
     void CmdQClick();

@@ -184,8 +184,10 @@ void WordCheckForm::EndCheck() {
     setEnabled(true);
     context_.platform.pointer.SetBusy(false);
     LblD->hide();
-    // Disabling the window took the focus away: give it back, so the next word can be typed.
+    // Disabling the window took the focus away: give it back with the word selected, so that
+    // the next word is typed over it.
     TxtCtrl->setFocus();
+    TxtCtrl->selectAll();
 }
 
 void WordCheckForm::StopBlinking() {

@@ -72,7 +72,7 @@ protected:
     WordCheckResult RunCheck();
     void ShowPoints(int points);
     void ShowNotAdmitted(); // blinking notice and information picture
-    // The end of every check: ready again, the focus back in the word box.
+    // The end of every check: ready again, the focus back in the word box, the word selected.
     void EndCheck();
 
     int Tell(const QString& text);

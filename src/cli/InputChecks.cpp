@@ -77,16 +77,16 @@ std::optional<std::string> PatternRefusal(std::string_view text) {
     return std::nullopt;
 }
 
-// The commune name as the name keys spell it.
+// The commune name as the name keys spell it: folded as words are (accents off, ligatures
+// spelled out), hyphens and apostrophes turned into blanks.
 std::string NameKeySpelling(std::string_view text) {
-    std::string name = data::ToLowerCp1252(text);
-    name = data::SubAccents(name, name.size());
+    std::string name = FoldedCapitals(text);
     for (char& c : name) {
         if (c == '-' || c == '\'' || c == '\x92') { // ’
             c = ' ';
         }
     }
-    return data::ToUpperCp1252(name);
+    return name;
 }
 
 std::optional<std::string> CommuneRefusal(std::string_view text) {

@@ -69,7 +69,7 @@ Frm14CD::Frm14CD(ui::ToolContext& context) : context_(context) {
     setFixedSize(ui::TwipsSize(kWidth, kHeight, this));
     ui::SetToolLook(this);
 
-    // First in the focus chain, out of sight: the window opens with no entry box focused.
+    // Out of sight: takes the focus when a link button is clicked.
     Foc = new QPushButton(this);
     Foc->setGeometry(-100, -100, 10, 10);
     BuildEntries();
@@ -82,6 +82,8 @@ Frm14CD::Frm14CD(ui::ToolContext& context) : context_(context) {
     TimCP->OnTick = [this] { TimCPTick(); };
     TimNom->OnTick = [this] { TimNomTick(); };
     TimCP->Start(100);
+    // The first keys typed go to the postal-code box (searched once the lists are loaded).
+    TxtCP->setFocus();
 }
 
 void Frm14CD::BuildEntries() {

@@ -1,5 +1,6 @@
 #include "ui/CheckImage.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -46,6 +47,23 @@ void CheckImage::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+void CheckImage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        emit spacePressed();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CheckImage::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+    }
 }
 
 } // namespace zorvane::ui

@@ -14,6 +14,8 @@ QPixmap CheckMarkPicture(int side, const QColor& colour);
 
 enum class CheckPicture { EmptyBox, CheckMark };
 
+// Given a focus policy, the picture is reached with Tab, shows the focus by its border and
+// answers the space bar as a check box does.
 class CheckImage final : public QLabel {
     Q_OBJECT
 public:
@@ -21,9 +23,12 @@ public:
 
 signals:
     void clicked();
+    void spacePressed();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace zorvane::ui

@@ -84,6 +84,8 @@ private slots:
         form->Text5->setText(QStringLiteral("H"));
         search(QStringLiteral("CHAT"));
         t.Step("CHAT searched with H mandatory", {form->LstAna});
+        Type("zo");
+        t.Step("zo typed after the search: a new draw", {form->TxtCh});
         form->Text5->clear();
         search(QStringLiteral("QZ"));
         t.Step("QZ searched", {form->LblInfo, form->NR[2]});
@@ -98,6 +100,18 @@ private slots:
         search(QStringLiteral("ZO??"));
         t.Step("ZO?? searched: two jokers refused");
         t.Window(form.get());
+        Press(Qt::Key_Backspace);
+        t.Step("Backspace after the refusal: the draw emptied", {form->TxtCh});
+        Type("chat");
+        form->Text5->setFocus();
+        Press(Qt::Key_Tab);
+        t.Step("chat typed, Tab from the mandatory letter: the joker box");
+        Press(Qt::Key_Space);
+        t.Step("space: joker added", {form->TxtCh, form->ImgCochA[1]});
+        form->ImgCochA[0]->setFocus();
+        Press(Qt::Key_Space);
+        t.Step("space on the joker box again: joker removed", {form->TxtCh, form->ImgCochA[1]});
+        t.TabOrder(form.get());
         QVERIFY2(t.Matches("anagram"), t.Mismatch());
     }
 };

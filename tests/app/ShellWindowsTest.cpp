@@ -10,6 +10,7 @@
 #include "support/Transcript.h"
 
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -190,7 +191,19 @@ private slots:
         });
         Transcript t(fake);
         mdi.Load();
-        mdi.show();
+        QVERIFY(ShowActive(&mdi));
+        // Too big for this screen: maximised, and restored it leaves room inside the screen for
+        // a frame and a title bar.
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(mdi.isMaximized());
+        QVERIFY2(area.contains(mdi.normalGeometry().marginsAdded(QMargins(4, 30, 4, 4))),
+                 qPrintable(QStringLiteral("restored at %1,%2 %3 x %4 on %5 x %6")
+                                .arg(mdi.normalGeometry().x())
+                                .arg(mdi.normalGeometry().y())
+                                .arg(mdi.normalGeometry().width())
+                                .arg(mdi.normalGeometry().height())
+                                .arg(area.width())
+                                .arg(area.height())));
         t.Step("loaded");
         t.Window(&mdi);
         fake.timers.Advance(100);
@@ -347,6 +360,11 @@ private slots:
         about->Rtb1->setFocus();
         QTest::keyClick(about->Rtb1, Qt::Key_Return);
         QTRY_VERIFY(watched == nullptr); // Enter closes it from anywhere
+        watched = new app::Frm20About(test.context, &main, [] {});
+        QVERIFY(ShowActive(watched));
+        watched->Rtb1->setFocus();
+        QTest::keyClick(watched->Rtb1, Qt::Key_Escape);
+        QTRY_VERIFY(watched == nullptr); // and so does Escape
 
         test.values.CheminAppli = folder.path().toStdString() + "/absent/";
         app::Frm20About bare(test.context, nullptr, [] {});

@@ -95,12 +95,15 @@ private slots:
         form->CmdCop->click();
         t->Step("copied twice");
         Press(Qt::Key_Backspace);
-        t->Step("a letter deleted");
+        t->Step("Backspace: the word, selected since the check, deleted");
         t->Window(form.get());
         Check(*form, "chat", shown);
         Blink(*form);
         QTest::mouseClick(form->ImfInfo, Qt::LeftButton);
         t->Step("information picture clicked");
+        Type("chien");
+        t->Step("chien typed over the checked word", {form->TxtCtrl});
+        t->TabOrder(form.get());
         for (const char* word : {"KIWI", "ETE", "CHIEN", "BALLE"}) {
             Check(*form, word, shown);
         }
@@ -141,6 +144,7 @@ private slots:
         Check(*form, "kiwi", shown);
         test->values.FichierDefinitions = folder.PathOf("absent.ret");
         Check(*form, "KIWI", {form->LblDef4, form->LblPts, form->LblD});
+        t->TabOrder(form.get());
         QVERIFY2(t->Matches("scrabble"), t->Mismatch());
     }
 };

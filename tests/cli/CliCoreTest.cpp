@@ -89,6 +89,12 @@ TEST_F(CliCoreTest, ExitStatusSaysWhetherSomethingWasFound) {
     EXPECT_EQ(Command({"pattern", ".a?son"}).out, "MAISON\nRAISON\n");
     EXPECT_EQ(Command({"near", "ZOO"}).status, cli::kFound);
     EXPECT_EQ(Command({"synonyms", "zorro"}).status, cli::kNothingFound);
+    // Ligatures in a commune name are spelled out as in words: Œuilly, œuilly.
+    for (const char* name : {"\xC5\x92uilly", "\xC5\x93uilly"}) {
+        const Outcome commune = Command({"commune", name});
+        EXPECT_EQ(commune.status, cli::kFound) << commune.err;
+        EXPECT_NE(commune.out.find("02160 OEUILLY"), std::string::npos) << commune.out;
+    }
     // The longest draw, word and typed letters, and the shortest postal code, are taken.
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"anagram", "ABCDEFGHIJKL"},

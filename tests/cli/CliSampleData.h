@@ -34,7 +34,9 @@ inline CliResources SampleCliResources() {
                            "C\xA7"
                            "48.8\xA7"
                            "2.3"},
-        {"LISTEPARNOM.201", "LYON 01$69001\xA7Lyon 1er"}};
+        {"LISTEPARNOM.201", "LYON 01$69001\xA7Lyon 1er\r\n"
+                            "OEUILLY$02566\xA7"
+                            "02160"}};
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         made.emplace(std::string("SYNONY") + letter + "." + std::to_string(101 + letter - 'A'),
                      std::string(1, static_cast<char>(letter + 32)) + "\xA7n$x\\y");

@@ -117,11 +117,26 @@ private slots:
         QTRY_VERIFY(!about);
         t.Step("Enter: about window closed");
         t.Note(form->isEnabled() ? "communes window enabled" : "communes window disabled");
+        form->CmdAbout->click();
+        about = form->About();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        about->CmdSite->setFocus();
+        QTest::keyClick(about->CmdSite, Qt::Key_Escape);
+        QTRY_VERIFY(!about);
+        t.Step("opened again, Escape: about window closed");
+        t.Note(form->isEnabled() ? "communes window enabled" : "communes window disabled");
         // Closed by its frame, the communes window takes its about window along.
         form->CmdAbout->click();
         about = form->About();
         form.reset();
         QTRY_VERIFY(!about);
+        // Keys typed as soon as the window opens go to the postal-code box.
+        form = std::make_unique<Frm14CD>(test.context);
+        QVERIFY(ShowActive(form.get()));
+        Type("01000");
+        test.fake.timers.Advance(300);
+        details("opened again, 01000 typed at once, lists loaded");
+        t.TabOrder(form.get());
         QVERIFY2(t.Matches("communes"), t.Mismatch());
     }
 };

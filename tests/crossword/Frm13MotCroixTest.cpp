@@ -112,6 +112,7 @@ private slots:
         test.fake.timers.Advance(100);
         t.Step("failed search");
         t.Window(form.get());
+        t.TabOrder(form.get());
 
         Type("h");
         form->CmdRech1->click();

@@ -76,6 +76,7 @@ private slots:
         form->CmdCtrl->click();
         test.fake.timers.Advance(500);
         t.Step("failed search", {form->TxtRes, form->LblD});
+        t.TabOrder(form.get());
         QVERIFY2(t.Matches("nearwords"), t.Mismatch());
     }
 };

@@ -196,12 +196,21 @@ class CommuneTest(unittest.TestCase):
         self.assertEqual([l.split("$")[0] for l in nom_lines],
                          sorted(l.split("$")[0] for l in nom_lines))
         points, own_points, in_department = {}, {}, {}
+        keyed_by_name, former_names = set(), []
         for record in from_cp:
             key, name, dep, _rn, _rc, insee, _an, _ac, zone, lat, lon = record
             self.assertRegex(key, r"^\d{5} [A-Z0-9]+( [A-Z0-9]+)*$")
             words = re.sub(r"[^A-Z0-9]", " ", plain(name).upper()).split()
             expected = " ".join({"SAINT": "ST", "SAINTE": "STE"}.get(w, w) for w in words)
-            self.assertEqual(key[6:], expected, record)
+            # Arrondissements are keyed as La Poste writes them (PARIS 01); a
+            # former commune's line shows the current commune under its own name.
+            number = re.match(r"(\D+) (\d+)(er|e) Arrondissement$", name)
+            if number:
+                self.assertEqual(key[6:], "%s %02d" % (plain(number[1]).upper(), int(number[2])))
+            elif key[6:] == expected:
+                keyed_by_name.add(insee)
+            else:
+                former_names.append((insee, record))
             self.assertRegex(dep, r"^[0-9AB]{1,3} ")
             self.assertRegex(insee, r"^[0-9AB]{5}$")
             self.assertIn(zone, ("A", "B", "C", "."))
@@ -218,6 +227,8 @@ class CommuneTest(unittest.TestCase):
             if len(lat.split(".")[1]) == 5:
                 own_points.setdefault(point, set()).add(insee)
             in_department.setdefault(dep.split()[0], []).append(point)
+        self.assertEqual([r for insee, r in former_names if insee not in keyed_by_name], [])
+        self.assertLess(len(former_names), 0.05 * len(from_cp))
         self.assertGreater(len(points), 0.9 * len({r[5] for r in from_cp}))
         self.assertEqual([p for p, owners in own_points.items() if len(owners) > 1], [])
         # Metropolitan departments: every point near the middle of its department's points.

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QtTest>
 
 namespace zorvane::testing {
 namespace {
@@ -157,16 +158,53 @@ bool HoldsOwnControls(const QWidget* control) {
            !qobject_cast<const QComboBox*>(control) && !qobject_cast<const QMdiSubWindow*>(control);
 }
 
+// Where the next key goes: the control with the keyboard focus and, in a text box, what of
+// its text is selected (typing replaces it) or where the caret stands.
+QString FocusLine() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) {
+        return QStringLiteral("focus: none");
+    }
+    auto* edit = qobject_cast<QLineEdit*>(focus);
+    if (auto* combo = qobject_cast<QComboBox*>(focus)) {
+        edit = combo->lineEdit();
+    } else if (edit != nullptr && qobject_cast<QComboBox*>(edit->parentWidget()) != nullptr) {
+        focus = edit->parentWidget(); // the combo box is the control the user sees
+    }
+    QString line = QLatin1String("focus: ") + QString::fromLatin1(focus->metaObject()->className());
+    line += ' ' + (focus->objectName().isEmpty() ? Place(focus) : focus->objectName());
+    if (edit == nullptr) {
+        return line;
+    }
+    return line + (edit->hasSelectedText()
+                       ? QLatin1String(" selected ") + Quoted(edit->selectedText())
+                       : QStringLiteral(" caret %1").arg(edit->cursorPosition()));
+}
+
 } // namespace
 
 void Transcript::Step(const QString& title, std::initializer_list<QWidget*> controls) {
-    lines_ << QString() << QLatin1String("## ") + title;
+    lines_ << QString() << QLatin1String("## ") + title << FocusLine();
     PlatformEvents();
     Control(controls);
 }
 
 void Transcript::Note(const QString& line) {
     lines_ << line;
+}
+
+void Transcript::TabOrder(QWidget* window) {
+    QStringList visited;
+    QWidget* first = QApplication::focusWidget();
+    for (int press = 0; press < 60 && first != nullptr; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || focus == first || !window->isAncestorOf(focus)) {
+            break;
+        }
+        visited << FocusLine().mid(7);
+    }
+    lines_ << QLatin1String("Tab: ") + visited.join(QLatin1String(", "));
 }
 
 void Transcript::Window(QWidget* window) {

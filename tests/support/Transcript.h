@@ -19,8 +19,8 @@ class Transcript {
 public:
     explicit Transcript(ui::fake::FakePlatform& fake) : fake_(fake) {}
 
-    // Starts a step: its title, then what the platform was asked since the last step, then
-    // the controls given.
+    // Starts a step: its title, the control with the keyboard focus (and what of its text is
+    // selected), then what the platform was asked since the last step, then the controls given.
     void Step(const QString& title, std::initializer_list<QWidget*> controls = {});
     // Every control of window, in creation order; sub-windows are named, not opened.
     void Window(QWidget* window);
@@ -28,6 +28,9 @@ public:
     void Control(QWidget* control);
     void Control(std::initializer_list<QWidget*> controls);
     void Note(const QString& line);
+    // The controls Tab visits in window, from the focus on, once round: a box the keyboard
+    // cannot reach is missing from the line.
+    void TabOrder(QWidget* window);
 
     // Compares with tests/golden/<name>.txt (or records it); the report says where they part.
     bool Matches(const QString& name);

@@ -103,6 +103,7 @@ private slots:
         t.Step("猫🐈 chat pasted, Enter", {form->Lbl4});
         search(QStringLiteral("e\u0301cole")); // e and a combining acute accent
         t.Control(form->Lbl2);
+        t.TabOrder(form.get());
         QVERIFY2(t.Matches("synonyms"), t.Mismatch());
     }
 };

@@ -2,8 +2,10 @@
 import json
 import math
 import os
+import re
 from collections import defaultdict
 
+from . import former_communes
 from .folding import name_key
 
 MISSING = "."
@@ -40,18 +42,64 @@ def load_points():
     return {f[0]: (float(f[1]), float(f[2])) for f in _hand_table("commune_points.tsv")}
 
 
-def place_coordinates(lines):
-    """{INSEE number: (lat, lon)} from GeoNames rows (tab-separated,
-    admin4 is the INSEE number for French places)."""
-    best = {}
+def french_places(lines):
+    """GeoNames rows of French places as tuples (id, name key, feature,
+    population, department, INSEE number or '', lat, lon)."""
+    rows = []
     for line in lines:
         f = line.rstrip("\n").split("\t")
-        if len(f) < 15 or f[8] not in FRENCH_COUNTRIES or not f[13]:
+        if len(f) < 15 or f[8] not in FRENCH_COUNTRIES:
             continue
-        rank = (_FEATURE_RANK.get(f[7], 9), -int(f[14] or 0), int(f[0]))
-        if f[13] not in best or rank < best[f[13]][0]:
-            best[f[13]] = (rank, (float(f[4]), float(f[5])))
+        rows.append((int(f[0]), name_key(f[1]), f[7], int(f[14] or 0), f[11], f[13],
+                     float(f[4]), float(f[5])))
+    return rows
+
+
+def place_coordinates(rows, owner=None):
+    """{INSEE number: (lat, lon)} of the best place of each commune among
+    place rows (see french_places): a place belongs to the commune of its
+    admin4 code (the INSEE number) unless owner ({row id: INSEE}) says
+    otherwise."""
+    owner = owner or {}
+    best = {}
+    for r in rows:
+        insee = owner.get(r[0], r[5])
+        if not insee:
+            continue
+        rank = (_FEATURE_RANK.get(r[2], 9), -r[3], r[0])
+        if insee not in best or rank < best[insee][0]:
+            best[insee] = (rank, (r[6], r[7]))
     return {insee: coords for insee, (_r, coords) in best.items()}
+
+
+def places_named_like(rows, named):
+    """{row id: (INSEE, (lat, lon))}: for a commune that no row names by its
+    code, the one place of its own name in its department, when it is the
+    only commune of that name there. GeoNames sometimes files a town under
+    a neighbour's code; as often the place is a hamlet of that name in
+    another commune, which the caller weeds out by distance.
+    named: {(department, name key): [INSEE numbers]} of the communes."""
+    coded = {r[5] for r in rows if r[5]}
+    by_name = defaultdict(list)
+    for r in rows:
+        by_name[(r[4], r[1])].append(r)
+    found = {}
+    for where, places in by_name.items():
+        communes = named.get(where, ())
+        if len(places) == 1 and len(communes) == 1 and communes[0] not in coded:
+            found[places[0][0]] = (communes[0], (places[0][6], places[0][7]))
+    return found
+
+
+# Ways a commune gets a point of its own (a place that is the commune), and
+# an approximate one (a mean of its neighbours' points).
+OWN_METHODS = ("own", "former", "name")
+APPROXIMATE_METHODS = ("postcode", "intercommunality")
+# Nine approximate points in ten lie within 11 km of the commune's own point
+# (leave-one-out figures in SOURCES.md): a place of the commune's name this
+# close confirms it, while the homonymous hamlets found by name lie 18 km or more
+# away.
+CONFIRM_KM = 15
 
 
 # A commune's own point is written to the metre or so; an approximate one to
@@ -124,17 +172,27 @@ def locate(units, places, former, groups):
     return coords, method, sorted(errors)
 
 
+def arrondissement_key(name):
+    """La Poste's key of a municipal arrondissement: the city and the number
+    on two digits ("Paris 1er Arrondissement" is PARIS 01), so that a search
+    by name lists them in their order."""
+    city, number = re.match(r"(.*?)\s+(\d+)", name).groups()
+    return "%s %02d" % (name_key(city), int(number))
+
+
 class Commune:
+    """One line of each list. key: the name key (the former name's for a
+    former commune's line, which shows the current commune); population and
+    former only order homonyms."""
     __slots__ = ("insee", "name", "postcode", "dep", "dep_name", "region",
-                 "region_name", "lat", "lon", "academy", "academy_code", "zone")
+                 "region_name", "lat", "lon", "academy", "academy_code", "zone",
+                 "key", "population", "former")
 
     def __init__(self, **values):
         for k in self.__slots__:
             setattr(self, k, values.get(k) or MISSING)
-
-    @property
-    def key(self):
-        return name_key(self.name)
+        self.population = values.get("population") or 0
+        self.former = bool(values.get("former"))
 
     def postcode_line(self):
         return "§".join((
@@ -151,10 +209,11 @@ class Commune:
 
 
 def build(communes_json, departments_json, regions_json, postcode_rows, place_lines, academies,
-          epci_json=(), points=None):
+          epci_json=(), points=None, former_table=()):
     """Returns (records, figures). communes_json etc. are parsed JSON lists;
-    postcode_rows are {'codePostal', 'codeCommune'} records; points is the
-    hand-kept table of places."""
+    postcode_rows are {'codePostal', 'codeCommune', 'libelleAcheminement'}
+    records; points is the hand-kept table of places, former_table that of
+    former communes (see former_communes.load_table)."""
     departments = {d["code"]: d["nom"] for d in departments_json}
     regions = {r["code"]: r["nom"] for r in regions_json}
     units, former = [], defaultdict(list)
@@ -181,36 +240,68 @@ def build(communes_json, departments_json, regions_json, postcode_rows, place_li
                         for e in epci_json for m in e["membres"]}
     by_postcode = {i: [(dep_of[i], code) for code in codes] for i, codes in postcodes.items()
                    if i in dep_of}
-    places = dict(place_coordinates(place_lines), **(points or {}))
-    coords, method, errors = locate(
-        list(dep_of), places, {k: sorted(set(v)) for k, v in former.items()},
-        (("postcode", by_postcode), ("intercommunality", intercommunality)))
-    records, no_postcode = [], 0
+    rows = french_places(place_lines)
+    named = defaultdict(list)
     for c in units:
+        named[(c.get("departement", ""), name_key(c["nom"]))].append(c["code"])
+    former = {k: sorted(set(v)) for k, v in former.items()}
+    groups = (("postcode", by_postcode), ("intercommunality", intercommunality))
+    coords, method, _e = locate(list(dep_of), dict(place_coordinates(rows), **(points or {})),
+                                former, groups)
+    # A place named like a commune that has none counts as its own only when it
+    # lies near where the communes around put it: farther, it is a homonym.
+    owner = {row: insee for row, (insee, point) in places_named_like(rows, named).items()
+             if method.get(insee) in APPROXIMATE_METHODS
+             and kilometres(point, coords[insee]) <= CONFIRM_KM}
+    coords, method, errors = locate(
+        list(dep_of), dict(place_coordinates(rows, owner), **(points or {})), former, groups)
+    for insee in owner.values():
+        method[insee] = "name"
+
+    def lines_of(c, key, codes, population, is_former):
         insee = c["code"]
-        if not postcodes.get(insee):
-            no_postcode += 1
-            continue
         dep = dep_of[insee]
         academy = academies.get(dep, (MISSING, MISSING, MISSING))
         lat, lon = MISSING, MISSING
         if insee in coords:
-            write = own_point if method[insee] in ("own", "former") else approximate_point
+            write = own_point if method[insee] in OWN_METHODS else approximate_point
             lat, lon = write(coords[insee])
-        for code in postcodes[insee]:
-            records.append(Commune(
-                insee=insee, name=c["nom"], postcode=code, dep=dep,
-                dep_name=departments.get(dep), region=c.get("region"),
-                region_name=regions.get(c.get("region")), lat=lat, lon=lon,
-                academy=academy[0], academy_code=academy[1], zone=academy[2]))
-    kinds = {"own": "own", "former": "own", "postcode": "approximate",
+        return [Commune(
+            insee=insee, name=c["nom"], postcode=code, dep=dep,
+            dep_name=departments.get(dep), region=c.get("region"),
+            region_name=regions.get(c.get("region")), lat=lat, lon=lon,
+            academy=academy[0], academy_code=academy[1], zone=academy[2],
+            key=key, population=population, former=is_former) for code in codes]
+
+    records, no_postcode = [], 0
+    for c in units:
+        if not postcodes.get(c["code"]):
+            no_postcode += 1
+            continue
+        key = (arrondissement_key(c["nom"]) if c["type"] == "arrondissement-municipal"
+               else name_key(c["nom"]))
+        records += lines_of(c, key, postcodes[c["code"]], c.get("population"), False)
+    unit_of = {c["code"]: c for c in units}
+    taken = {(r.postcode, r.key) for r in records}
+    formers, formers_left_out = former_communes.former_names(
+        communes_json, postcodes, former_communes.routing_labels(postcode_rows), rows,
+        former_table)
+    for _insee, (name, head, codes, population) in sorted(formers.items()):
+        key = name_key(name)
+        codes = [code for code in codes if (code, key) not in taken]
+        records += lines_of(unit_of[head], key, codes, population, True)
+    if len(records) > MAX_LINES:
+        raise ValueError("%d commune lines, more than the program holds" % len(records))
+    kinds = {"own": "own", "former": "own", "name": "own", "postcode": "approximate",
              "intercommunality": "approximate"}
     figures = {
         "units": len(units), "no_postcode": no_postcode, "lines": len(records),
+        "former_lines": sum(1 for r in records if r.former),
+        "former_communes": len(formers), "former_left_out": formers_left_out,
         "by_kind": {k: sum(1 for r in records if kinds.get(method.get(r.insee), "none") == k)
                     for k in ("own", "approximate", "none")},
         "by_method": {m: sum(1 for r in records if method.get(r.insee) == m)
-                      for m in ("own", "former", "postcode", "intercommunality")},
+                      for m in ("own", "former", "name", "postcode", "intercommunality")},
         "from_table": sum(1 for r in records if r.insee in (points or {})),
         "approximate_km_from_department_centre": _distances_to_centre(dep_of, coords, method),
         "approximation_km_error_on_located_communes": {
@@ -225,10 +316,10 @@ def _distances_to_centre(dep_of, coords, method):
     mean of their department's own points."""
     own = defaultdict(list)
     for insee, dep in dep_of.items():
-        if method.get(insee) in ("own", "former"):
+        if method.get(insee) in OWN_METHODS:
             own[dep].append(coords[insee])
     far = sorted(kilometres(coords[i], _mean(own[dep_of[i]])) for i in coords
-                 if method[i] in ("postcode", "intercommunality"))
+                 if method[i] in APPROXIMATE_METHODS)
     return {"median": _quantile(far, 0.5), "max": _quantile(far, 1)}
 
 
@@ -242,7 +333,9 @@ def postcode_lines(records):
 
 
 def name_lines(records):
-    return [r.name_line() for r in sorted(records, key=lambda r: (r.key, r.postcode, r.insee))]
+    """Homonyms: current communes before former names, the most populous first."""
+    return [r.name_line() for r in sorted(
+        records, key=lambda r: (r.key, r.former, -r.population, r.postcode, r.insee))]
 
 
 def load_inputs(npm_root):
