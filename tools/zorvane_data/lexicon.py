@@ -44,13 +44,14 @@ def is_common(form, tags):
 
 class WordInfo:
     """What the lexicon says about one folded word."""
-    __slots__ = ("parts", "lemmas", "variants", "forms")
+    __slots__ = ("parts", "lemmas", "variants", "forms", "attested")
 
     def __init__(self):
         self.parts = defaultdict(set)      # part -> lemmas giving it
         self.lemmas = defaultdict(int)     # folded lemma -> entries
         self.variants = set()
         self.forms = defaultdict(set)      # folded lemma -> kinds: v, n, p, f
+        self.attested = False              # a variant whose lemma another dictionary lists
 
     def category(self):
         counts = {p: len(l) for p, l in self.parts.items()}
@@ -61,7 +62,7 @@ class WordInfo:
 
     def admitted(self):
         """Approximate Scrabble admission: see SOURCES.md for the rule."""
-        return bool(self.variants & OFFICIAL_VARIANTS)
+        return self.attested or bool(self.variants & OFFICIAL_VARIANTS)
 
 
 def form_kinds(tags):
@@ -99,8 +100,8 @@ def group_words(entries, min_len=2, max_len=15):
 
 def select(words, headwords, stop, added):
     """The words that stay, and the words each rule removes. headwords: the
-    dictionary's articles; stop: the reviewed stop-list; added: the hand-kept
-    words, which no rule removes."""
+    words general dictionaries list (articles); stop: the reviewed stop-list;
+    added: the hand-kept words, which no rule removes."""
     removed = {"affix": set(), "locution": set(), "stop": set()}
     kept = {}
     for word, info in words.items():
@@ -116,6 +117,23 @@ def select(words, headwords, stop, added):
         else:
             kept[word] = info
     return kept, removed
+
+
+def attest(words, sources, reviewed):
+    """Admits the variant spellings whose lemma an independent dictionary
+    lists (sources(lemma) is not empty) or that the reviewed table admits;
+    inflections follow their lemma. Returns the variant words admitted and
+    refused."""
+    admitted, refused = set(), set()
+    for word, info in words.items():
+        if info.admitted():
+            continue
+        if any(sources(lemma) or lemma in reviewed for lemma in info.lemmas):
+            info.attested = True
+            admitted.add(word)
+        else:
+            refused.add(word)
+    return admitted, refused
 
 
 def add_words(words, added, min_len=2, max_len=15):
@@ -145,8 +163,15 @@ def load_table(name):
                 if line.strip() and not line.startswith("#")]
 
 
+def load_reviewed(decision):
+    """Words of the reviewed table with one decision: drop (stop-list), keep,
+    admit (a variant spelling general dictionaries carry), refuse (a
+    candidate that is no word of general dictionaries)."""
+    return {row[0] for row in load_table(STOP_LIST) if row[1] == decision}
+
+
 def load_stop_list():
-    return {row[0] for row in load_table(STOP_LIST) if row[1] == "drop"}
+    return load_reviewed("drop")
 
 
 def load_added():
