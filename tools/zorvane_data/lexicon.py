@@ -122,13 +122,18 @@ def select(words, headwords, stop, added):
 def attest(words, sources, reviewed):
     """Admits the variant spellings whose lemma an independent dictionary
     lists (sources(lemma) is not empty) or that the reviewed table admits;
-    inflections follow their lemma. Returns the variant words admitted and
-    refused."""
+    inflections follow their lemma. A lemma of classic spelling vouches for
+    its classic forms only: its reformed conjugations (emmusèlerai beside
+    emmusellerai) stay out. Returns the variant words admitted and refused."""
+    def variant(lemma):
+        info = words.get(lemma)
+        return info is None or not info.variants & OFFICIAL_VARIANTS
+
     admitted, refused = set(), set()
     for word, info in words.items():
         if info.admitted():
             continue
-        if any(sources(lemma) or lemma in reviewed for lemma in info.lemmas):
+        if any(variant(lemma) and (sources(lemma) or lemma in reviewed) for lemma in info.lemmas):
             info.attested = True
             admitted.add(word)
         else:
