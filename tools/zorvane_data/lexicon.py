@@ -122,18 +122,14 @@ def select(words, headwords, stop, added):
 def attest(words, sources, reviewed):
     """Admits the variant spellings whose lemma an independent dictionary
     lists (sources(lemma) is not empty) or that the reviewed table admits;
-    inflections follow their lemma. A lemma of classic spelling vouches for
-    its classic forms only: its reformed conjugations (emmusèlerai beside
-    emmusellerai) stay out. Returns the variant words admitted and refused."""
-    def variant(lemma):
-        info = words.get(lemma)
-        return info is None or not info.variants & OFFICIAL_VARIANTS
-
+    inflections follow their lemma, so the reformed conjugations of a listed
+    verb (emmusèlerai beside emmusellerai) are admitted with it. Returns the
+    variant words admitted and refused."""
     admitted, refused = set(), set()
     for word, info in words.items():
         if info.admitted():
             continue
-        if any(variant(lemma) and (sources(lemma) or lemma in reviewed) for lemma in info.lemmas):
+        if any(sources(lemma) or lemma in reviewed for lemma in info.lemmas):
             info.attested = True
             admitted.add(word)
         else:
