@@ -27,7 +27,7 @@ def build_words(entries, thesaurus, embedded, out, npm_root):
     report = []
     articles = littre.load_definitions()
     dictionaries = evidence.load(npm_root)
-    added = lexicon.load_added()
+    added = lexicon.conjugate_added(lexicon.load_added(), entries)
     lexicon_words = lexicon.group_words(entries)
     letters = {fold_word(f) for f, _l, _t in entries if len(f) == 1} - {None}
     grouped, removed = lexicon.select(lexicon_words, articles.headwords | set(dictionaries.exact),

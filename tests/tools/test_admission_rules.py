@@ -42,6 +42,14 @@ class AdmissionRulesTest(unittest.TestCase):
         self.assertIn("IBN", kept)
         self.assertEqual(removed["locution"], {"CF"})
 
+    def test_added_verbs_follow_their_model(self):
+        entries = [("vise", "viser", ":V1_it_q_zz:Ip:1s:3s/*"), ("visé", "viser", ":V1_it_q_zz:Q:m:s/*"),
+                   ("visée", "visée", ":N:f:s/*"), ("visionne", "visionner", ":V1_it_q_zz:Ip:3s/*")]
+        added = lexicon.conjugate_added({"PISER": ("v", ("comme:VISER",), "")}, entries)
+        self.assertEqual(added["PISER"][1], ("PISE",))
+        with self.assertRaises(ValueError):
+            lexicon.conjugate("PISER", "VISIR", entries)
+
 
 if __name__ == "__main__":
     unittest.main()

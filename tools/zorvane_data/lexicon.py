@@ -11,6 +11,9 @@ from .folding import fold_word
 DICTIONARY = "fr-allvars.json"
 STOP_LIST = "reviewed_short_words.tsv"
 ADDED_WORDS = "added_words.tsv"
+# In the hand-kept table, a verb's forms field "comme:VISER" names the
+# lexicon verb whose conjugation it follows.
+MODEL_PREFIX = "comme:"
 
 # Variant markers of the lexicon: '*' all spellings, 'M' and 'C' classic
 # spelling, 'X' in both classic and reformed dictionaries, 'R' reformed
@@ -140,6 +143,7 @@ def attest(words, sources, reviewed):
 def add_words(words, added, min_len=2, max_len=15):
     """The hand-kept words and their other forms, merged into words."""
     for word, (category, forms, _gloss) in added.items():
+        other_kinds = {"v"} if category == "v" else {"n", "p"}
         for form in (word,) + forms:
             if not min_len <= len(form) <= max_len:
                 continue
@@ -152,8 +156,38 @@ def add_words(words, added, min_len=2, max_len=15):
             elif not info.parts:
                 info.parts["n" if "n" in category.split() else category.split()[0]].add(word.lower())
             info.lemmas[word] += 1
-            info.forms[word] |= {"n", "p"} if form != word else {"n"}
+            info.forms[word] |= other_kinds if form != word else {"v"} if category == "v" else {"n"}
     return words
+
+
+def conjugate(verb, model, entries):
+    """The forms of a hand-kept verb, made from the lexicon's own forms of a
+    regular model verb of the same ending (PISER like VISER): the model's
+    stem is replaced by the verb's, so no other source's inflections are
+    used. entries: the lexicon's (form, lemma, tags)."""
+    model_stem, stem = model[:-2], verb[:-2]
+    if model[-2:] != verb[-2:]:
+        raise ValueError("%s cannot follow %s" % (verb, model))
+    forms = set()
+    for form, lemma, tags in entries:
+        folded = fold_word(form)
+        if fold_word(lemma) == model and folded and is_common(form, tags) \
+                and "v" in form_kinds(tags) and folded.startswith(model_stem):
+            forms.add(stem + folded[len(model_stem):])
+    if not forms:
+        raise ValueError("model verb %s has no forms" % model)
+    return tuple(sorted(forms - {verb}))
+
+
+def conjugate_added(added, entries):
+    """Hand-kept verbs whose forms field names a model ("comme:VISER") get
+    the forms conjugated after it."""
+    result = {}
+    for word, (category, forms, gloss) in added.items():
+        if forms and forms[0].startswith(MODEL_PREFIX):
+            forms = conjugate(word, forms[0][len(MODEL_PREFIX):], entries)
+        result[word] = (category, forms, gloss)
+    return result
 
 
 def load_table(name):
