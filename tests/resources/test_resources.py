@@ -61,6 +61,14 @@ def dico():
     return read_resource("DICO.100")
 
 
+@functools.cache
+def flags():
+    """{word: admission flag} from the definitions file, entries in DICO order."""
+    with open(os.path.join(ROOT, "definitions1.20.ret"), "rb") as src:
+        lines = src.read().decode("cp1252").split("\r\n")[1:-1]
+    return {w: l.split("= ", 1)[1].split("£", 1)[0] for w, l in zip(dico(), lines)}
+
+
 class WordListTest(unittest.TestCase):
     def test_dico(self):
         words = dico()
@@ -77,6 +85,32 @@ class WordListTest(unittest.TestCase):
     def test_ana_is_dico_up_to_12_letters_by_length(self):
         ana = read_resource("ANA.99")
         self.assertEqual(ana, sorted((w for w in dico() if len(w) <= 12), key=lambda w: (len(w), w)))
+
+
+class AdmissionTest(unittest.TestCase):
+    # Variant spellings that another dictionary lists, their inflections, and short
+    # words of club play that the lexicon lacks: in the list and admitted.
+    ADMITTED = (
+        "TSETSE TAMTAM TICTAC HOTDOG PINUP HOLDUP PICKUP BEBOP HIFI KUNGFU FLAFLA KIFKIF "
+        "ENCAS EXVOTO FIORD SORGO SIROCO STRAS TOCADE KOHOL COPRA COLA PAPI IGLOU ULULER "
+        "IODLER AGA SNIF RESTAU LOTE GROLE TEK CHEIK EFENDI PARAFER ABEQUAIS ABECQUAIS "
+        "TRAVAILS TAMTAMS ULULERAIENT ZUP IBN KOHL KORA KYAT SKAT SKIF SKUA ZARB WALI HM "
+        "XIS QIS MANUL ALUMNI HOUARI ISO ZAD ZEP KOI SMIC SAMU NIT GON LOS ROS ACAI UDON RHOS "
+        "DERS LETS EFFE ZEDE PISAIENT ORSAS").split()
+    # Abbreviations, symbols, acronyms spelt letter by letter, proper nouns.
+    EXCLUDED = ("KET DVD NASA OK ETC CF KM KG TV PC CD ADN ONU SNCF PDG RER TGV HLM MME "
+                "LYON GIF FAQ ULM AMHA YEAH HUN").split()
+    # Words without a vowel: interjections, and the Welsh lyre.
+    VOWELLESS = set("HM HMM MMM PFF PFFT PST TSS KSS BRRR GRRR ZZZZ CRWTH CRWTHS".split())
+
+    def test_admission(self):
+        admitted = {w for w, flag in flags().items() if flag != "NOT"}
+        self.assertEqual([w for w in self.ADMITTED if w not in admitted], [])
+        self.assertEqual([w for w in self.EXCLUDED if w in flags()], [])
+        self.assertEqual([w for w in dico() if not set(w) & set("AEIOUY")
+                          and w not in self.VOWELLESS], [])
+        # the rule still refuses variants no other dictionary lists
+        self.assertGreater(len(flags()) - len(admitted), 1000)
 
 
 class SynonymTest(unittest.TestCase):
@@ -162,15 +196,19 @@ class DefinitionsTest(unittest.TestCase):
 class HandKeptTablesTest(unittest.TestCase):
     def test_reviewed_words(self):
         words = set(dico())
-        for name, present in (("reviewed_short_words.tsv", lambda row: row[1] == "keep"),
+        for name, present in (("reviewed_short_words.tsv", lambda row: row[1] in ("keep", "admit")),
                               ("added_words.tsv", lambda row: True)):
             with open(os.path.join(TABLES, name), encoding="utf-8") as src:
                 rows = [l.rstrip("\n").split("\t") for l in src if not l.startswith("#")]
             for row in rows:
                 self.assertTrue(row[-1].strip(), row)               # a reason on every line
-                forms = [row[0]] + [f for f in row[2].split(",") if f] if name[0] == "a" else row[:1]
+                # a verb's forms field names its model verb ("comme:VISER")
+                forms = [row[0]] + [f for f in row[2].split(",") if f and ":" not in f] \
+                    if name[0] == "a" else row[:1]
                 for form in forms:
                     self.assertEqual(form in words, present(row), form)
+                    if present(row):
+                        self.assertNotEqual(flags()[form], "NOT", form)
 
 
 class CommuneTest(unittest.TestCase):

