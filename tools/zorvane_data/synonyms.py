@@ -7,6 +7,8 @@ from .folding import first_letter, spell_ligatures, sub_accents, synonym_sort_ke
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
 
 MAX_LINES = 4300
+# Ranks the frequency list reaches: an item of this rank or beyond counts as rare.
+LISTED_RANKS = 30000
 MAX_HEADWORD = 29
 # The window shows the first this many items of a line.
 SHOWN = 21
@@ -121,11 +123,60 @@ def _other_form(item, items):
                for base, end in _FORMS if len(item) > len(end) + 1)
 
 
+# Word parts of opposite meaning: a thesaurus line sometimes lists the
+# opposite beside the synonyms (misandrie: misogynie; femme: homme).
+OPPOSITES = (("andr", "gyn"), ("homme", "femme"), ("hyper", "hypo"), ("macro", "micro"),
+             ("phile", "phobe"), ("philie", "phobie"), ("endo", "exo"), ("intra", "extra"),
+             ("maxi", "mini"), ("mâle", "femelle"), ("jour", "nuit"), ("garçon", "fille"),
+             ("père", "mère"), ("frère", "sœur"), ("oncle", "tante"), ("roi", "reine"))
+
+
+def opposite(word, item):
+    """Whether item is word with one part turned into its opposite
+    ("misogynie" for "misandrie", "homme" for "femme"): the rest of the two
+    words agree, up to a linking "o"."""
+    for one, other in OPPOSITES:
+        for a, b in ((one, other), (other, one)):
+            if a in word and b in item:
+                left, _a, right = word.partition(a)
+                left2, _b, right2 = item.partition(b)
+                if left.rstrip("o") == left2.rstrip("o") and right.lstrip("o") == right2.lstrip("o"):
+                    return True
+    return False
+
+
 def _categories(meanings):
     return set().union(*(c for c, _i in meanings))
 
 
-def ranked(spellings, meanings, lists):
+def usage(frequencies, item):
+    """0 for an item the frequency list lacks (or a phrase) up to 1 for the
+    commonest word, on a log scale of its rank."""
+    rank = frequencies.rank(item) if frequencies else None
+    return max(0.0, math.log(LISTED_RANKS / rank) / math.log(LISTED_RANKS)) if rank else 0.0
+
+
+def sense_groups(order, own, keys, scores):
+    """{item: rank of its sense group}. A thesaurus line runs its senses one
+    after the other (jour: fenêtre, lucarne... then journée, date, matin...),
+    so a group goes on while an item is linked to the one before it (one
+    lists the other, or both list two of the line's items). Groups are
+    ranked by the scores of their three best items, best first."""
+    groups, previous = [], None
+    for item in order:
+        linked = previous is not None and (
+            item in own[previous][1] or previous in own[item][1]
+            or len(own[item][1] & own[previous][1] & keys) >= 2)
+        if not linked:
+            groups.append([])
+        groups[-1].append(item)
+        previous = item
+    best = [sum(sorted((scores[i] for i in g), reverse=True)[:3]) for g in groups]
+    place = {g: n for n, g in enumerate(sorted(range(len(groups)), key=lambda g: (-best[g], g)))}
+    return {item: place[g] for g, group in enumerate(groups) for item in group}
+
+
+def ranked(spellings, meanings, lists, frequencies=None):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
     {headword: (abbreviations, {items})} of every thesaurus headword.
@@ -136,7 +187,12 @@ def ranked(spellings, meanings, lists):
     headword, then by how much its own synonyms agree with the headword's:
     each shared synonym counts with its own agreement, over the square root of
     the item's list length plus 10 (so that short lists do not win by chance);
-    then by meaning and source position."""
+    everyday words weigh more in that agreement, and an everyday item more
+    than a rare one. With a frequency list, everyday items come before rare
+    ones, and among them the items of the commonest sense group first (jour:
+    journée, date, matin before fenêtre, lucarne). An item that is the
+    headword's opposite (femme: homme) comes after the others; then by
+    meaning and source position."""
     head_keys = {lookup_key(s) for s in spellings}
     order = []
     for _cats, items in meanings:
@@ -148,21 +204,27 @@ def ranked(spellings, meanings, lists):
     own = {s: lists.get(s, empty) for s in order}
     size = {s: math.sqrt(len(own[s][1]) + 10) for s in order}
     shared = {s: [t for t in order if t in own[s][1]] for s in order}
+    common = {s: 0.5 + usage(frequencies, s) for s in order}
     first = {s: len(shared[s]) / size[s] for s in order}
-    agreement = {s: sum(first[t] for t in shared[s]) / size[s] for s in order}
+    agreement = {s: common[s] * sum(first[t] * common[t] for t in shared[s]) / size[s]
+                 for s in order}
+
+    cluster = sense_groups(order, own, keys, agreement)
 
     def rank(position_item):
         position, item = position_item
         own_cats, own_items = own[item]
         senses = [i for i, (_c, items) in enumerate(meanings) if item in items]
-        return (_other_form(item, keys | spellings), -len(senses), not spellings & own_items,
+        return (_other_form(item, keys | spellings), any(opposite(h, item) for h in spellings),
+                frequencies is not None and not usage(frequencies, item),
+                -len(senses), cluster[item], not spellings & own_items,
                 bool(cats and own_cats and not cats & own_cats),
                 -agreement[item], senses[0], position)
 
     return [item for _p, item in sorted(enumerate(order), key=rank)]
 
 
-def merge(entries, lexicon_parts=None):
+def merge(entries, lexicon_parts=None, frequencies=None):
     """One line per lookup key: the meanings of every headword the lookup
     cannot tell apart (same letters up to accents and case) are merged under
     the first spelling in alphabetical order, synonyms ranked best first
@@ -199,7 +261,7 @@ def merge(entries, lexicon_parts=None):
     over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
     for key, (spellings, meanings) in merged.items():
         head = heads[key]
-        syns = ranked(spellings, meanings, lists)
+        syns = ranked(spellings, meanings, lists, frequencies)
         if not syns:
             dropped["empty"] += 1
             continue
