@@ -44,6 +44,8 @@ _LABELS = re.compile(r"^(?:(?:V|S|Adj|Adv|Part|Loc|Fig|Prép|Conj|Interj|Pron)\.
                      r"(?:[a-zé]{1,5}\.\s+)*|Il se conjugue comme [^.]*\.\s+)+(?=[A-ZÀ-Ý])")
 # A pointer to another article inside a sense: "Pluriel de MONSIEUR (voy. ce mot)."
 _SEE_ALSO = re.compile(r"\s*\((?:voy|voyez|v)\.[^()]*\)", re.I)
+# A pointer left at the end of a cut sentence ("... tantôt féminin ; voy.").
+_DANGLING_SEE = re.compile(r"[;,]?\s*\b(?:voy|voyez)\.?$", re.I)
 _NUMBERED = re.compile(r"<b>\d+°</b>")
 _HEADER = re.compile(r"<small>(.*?)</small>", re.S)
 _VERB_HEADER = re.compile(r"\bv\. (?:a|n|réfl)\.")
@@ -90,7 +92,8 @@ def clean(fragment):
 # A sense the dictionary itself marks as old: a reader today would take it
 # for the word's meaning ("Terme d'ancienne pratique", "(il a vieilli)").
 _OLD_SENSE = re.compile(r"^(?:Terme d'ancienne|Ancien terme|Anciennement|Autrefois|Vieux\b|Vieilli\b"
-                        r"|Terme de l'ancien)|\((?:il a vieilli|vieux|vieilli|vieux mot)\)")
+                        r"|Terme vieilli|Terme de l'ancien)|\((?:il a vieilli|vieux|vieilli|vieux mot)\)"
+                        r"|\bvieilli|\bvieillit\b|inusité|archaïque|tout à fait oublié|dans l'antiquité")
 
 
 def first_sense(article):
@@ -136,7 +139,7 @@ def finish(text):
             opened.pop()
     if opened:
         text = text[:opened[0]]
-    text = text.rstrip(" ,;:-")
+    text = _DANGLING_SEE.sub("", text).rstrip(" ,;:-")
     if text and text[-1] not in ".!?)»…":
         text += "."
     return text
@@ -289,6 +292,12 @@ def definitions_from(entries, body, frequencies=None):
     first stub names (one level). frequencies: frequency.Frequencies."""
     senses, forms = {}, {}
     misfiled = misfiled_entries(entries)
+    # an article indexed under several spellings ("LE" and "LÉ" for the
+    # width of cloth) is used as much as its least used one
+    weights = {}
+    for headword, offset, _size in entries:
+        weight = frequencies.of(spelling(headword)) if frequencies else 0.0
+        weights[offset] = min(weights.get(offset, weight), weight)
     for headword, offset, size in entries:
         key, number = headword_key(headword)
         if key is None or (offset, key) in misfiled:
@@ -305,7 +314,7 @@ def definitions_from(entries, body, frequencies=None):
         senses.setdefault(key, []).append(Homograph(
             number, stub, "" if _NO_SENSE.search(sense) else sense,
             bool(_VERB_HEADER.search(article.split("\n", 1)[0])), feminine_spellings(headword),
-            frequencies.of(spelling(headword)) if frequencies else 0.0))
+            weights[offset]))
     own, stubs, verbs, feminines = {}, {}, {}, {}
     for key, found in senses.items():
         found.sort(key=lambda h: h.number)
