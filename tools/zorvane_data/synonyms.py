@@ -156,70 +156,48 @@ def usage(frequencies, item):
     return max(0.0, math.log(LISTED_RANKS / rank) / math.log(LISTED_RANKS)) if rank else 0.0
 
 
-def sense_groups(order, own, keys, scores):
-    """{item: rank of its sense group}. A thesaurus line runs its senses one
-    after the other (jour: fenêtre, lucarne... then journée, date, matin...),
-    so a group goes on while an item is linked to the one before it (one
-    lists the other, or both list two of the line's items). Groups are
-    ranked by the scores of their three best items, best first."""
-    groups, previous = [], None
-    for item in order:
-        linked = previous is not None and (
-            item in own[previous][1] or previous in own[item][1]
-            or len(own[item][1] & own[previous][1] & keys) >= 2)
-        if not linked:
-            groups.append([])
-        groups[-1].append(item)
-        previous = item
-    best = [sum(sorted((scores[i] for i in g), reverse=True)[:3]) for g in groups]
-    place = {g: n for n, g in enumerate(sorted(range(len(groups)), key=lambda g: (-best[g], g)))}
-    return {item: place[g] for g, group in enumerate(groups) for item in group}
-
-
-def ranked(spellings, meanings, lists, frequencies=None):
+def ranked(spellings, meanings, lists, frequencies=None, parts=None):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
-    {headword: (abbreviations, {items})} of every thesaurus headword.
+    {headword: (abbreviations, {items})} of every thesaurus headword; parts:
+    {form: parts of speech} of the lexicon.
     Items spelt like the headword up to accents and case are dropped. An item
-    that only inflects another of the line (feminine, plural) comes last; of
-    the others, an item comes first when it is listed in more meanings, when
-    its own line lists the headword back, when it shares a category with the
-    headword, then by how much its own synonyms agree with the headword's:
-    each shared synonym counts with its own agreement, over the square root of
-    the item's list length plus 10 (so that short lists do not win by chance);
-    everyday words weigh more in that agreement, and an everyday item more
-    than a rare one. With a frequency list, everyday items come before rare
-    ones, and among them the items of the commonest sense group first (jour:
-    journée, date, matin before fenêtre, lucarne). An item that is the
-    headword's opposite (femme: homme) comes after the others; then by
-    meaning and source position."""
+    that only inflects another of the line (feminine, plural) comes last, and
+    before it an item that is the headword's opposite (femme: homme), then
+    one whose parts of speech in the lexicon are none of the line's (ville:
+    "convoqué", from "cité" the participle). Of the others, an item comes
+    first when it is listed in more meanings, when its own line lists the
+    headword back, when it shares a category with the headword, then by how
+    much its own synonyms agree with the headword's: each shared synonym
+    counts with its own agreement, over the square root of the item's list
+    length plus 10 (so that short lists do not win by chance); then the more
+    used word first, then by meaning and source position."""
+    parts = parts or {}
     head_keys = {lookup_key(s) for s in spellings}
     order = []
     for _cats, items in meanings:
         order.extend(i for i in dict.fromkeys(items)
                      if i not in order and lookup_key(i) not in head_keys)
     cats = _categories(meanings)
+    head_parts = cats.union(*(parts.get(s, set()) for s in spellings))
     keys = set(order)
     empty = (set(), frozenset())
     own = {s: lists.get(s, empty) for s in order}
     size = {s: math.sqrt(len(own[s][1]) + 10) for s in order}
     shared = {s: [t for t in order if t in own[s][1]] for s in order}
-    common = {s: 0.5 + usage(frequencies, s) for s in order}
     first = {s: len(shared[s]) / size[s] for s in order}
-    agreement = {s: common[s] * sum(first[t] * common[t] for t in shared[s]) / size[s]
-                 for s in order}
-
-    cluster = sense_groups(order, own, keys, agreement)
+    agreement = {s: sum(first[t] for t in shared[s]) / size[s] for s in order}
 
     def rank(position_item):
         position, item = position_item
         own_cats, own_items = own[item]
         senses = [i for i, (_c, items) in enumerate(meanings) if item in items]
+        item_parts = parts.get(item, set()) & _LEXICON_PARTS
         return (_other_form(item, keys | spellings), any(opposite(h, item) for h in spellings),
-                frequencies is not None and not usage(frequencies, item),
-                -len(senses), cluster[item], not spellings & own_items,
+                bool(item_parts and head_parts and not item_parts & head_parts),
+                -len(senses), not spellings & own_items,
                 bool(cats and own_cats and not cats & own_cats),
-                -agreement[item], senses[0], position)
+                -agreement[item], -usage(frequencies, item), senses[0], position)
 
     return [item for _p, item in sorted(enumerate(order), key=rank)]
 
@@ -261,7 +239,7 @@ def merge(entries, lexicon_parts=None, frequencies=None):
     over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
     for key, (spellings, meanings) in merged.items():
         head = heads[key]
-        syns = ranked(spellings, meanings, lists, frequencies)
+        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts)
         if not syns:
             dropped["empty"] += 1
             continue
