@@ -89,11 +89,14 @@ def clean(fragment):
     return " ".join(html.unescape(text).split())
 
 
-# A sense the dictionary itself marks as old: a reader today would take it
-# for the word's meaning ("Terme d'ancienne pratique", "(il a vieilli)").
+# A sense the dictionary itself marks as old or as the word's first,
+# etymological one: a reader today would take it for the word's meaning
+# ("Terme d'ancienne pratique", "(il a vieilli)", "sens primitif").
 _OLD_SENSE = re.compile(r"^(?:Terme d'ancienne|Ancien terme|Anciennement|Autrefois|Vieux\b|Vieilli\b"
                         r"|Terme vieilli|Terme de l'ancien)|\((?:il a vieilli|vieux|vieilli|vieux mot)\)"
-                        r"|\bvieilli|\bvieillit\b|inusité|archaïque|tout à fait oublié|dans l'antiquité")
+                        r"|\bvieilli|\bvieillit\b|inusité|pas usité|archaïque|tout à fait oublié"
+                        r"|dans l'antiquité|sens primitif|sens étymologique|[Éé]tymologiquement"
+                        r"|signification étymologique|premier sens|sens le plus (?:voisin|rapproché)")
 
 
 def first_sense(article):
@@ -292,12 +295,13 @@ def definitions_from(entries, body, frequencies=None):
     first stub names (one level). frequencies: frequency.Frequencies."""
     senses, forms = {}, {}
     misfiled = misfiled_entries(entries)
-    # an article indexed under several spellings ("LE" and "LÉ" for the
-    # width of cloth) is used as much as its least used one
+    # an article indexed under several spellings of one word ("LE" and "LÉ"
+    # for the width of cloth) is used as much as its least used one
     weights = {}
     for headword, offset, _size in entries:
         weight = frequencies.of(spelling(headword)) if frequencies else 0.0
-        weights[offset] = min(weights.get(offset, weight), weight)
+        place = (offset, headword_key(headword)[0])
+        weights[place] = min(weights.get(place, weight), weight)
     for headword, offset, size in entries:
         key, number = headword_key(headword)
         if key is None or (offset, key) in misfiled:
@@ -314,14 +318,16 @@ def definitions_from(entries, body, frequencies=None):
         senses.setdefault(key, []).append(Homograph(
             number, stub, "" if _NO_SENSE.search(sense) else sense,
             bool(_VERB_HEADER.search(article.split("\n", 1)[0])), feminine_spellings(headword),
-            weights[offset]))
+            weights[(offset, key)]))
     own, stubs, verbs, feminines = {}, {}, {}, {}
     for key, found in senses.items():
         found.sort(key=lambda h: h.number)
         # a homograph the dictionary itself calls rare or old gives way to a
-        # living one (JOURNAL the adjective "usité seulement dans la locution")
+        # living one (JOURNAL the adjective "usité seulement dans la locution");
+        # then the most used spelling wins (COTE is "côté")
         with_text = sorted((h for h in found if h.text),
-                           key=lambda h: (-h.weight, bool(_RARE.search(h.text))))
+                           key=lambda h: (bool(_RARE.search(h.text) or _OLD_SENSE.search(h.text)),
+                                          -h.weight))
         if not with_text:
             targets = [h.stub for h in found if h.stub]
             if targets and targets[0][0]:
