@@ -38,5 +38,5 @@ def thesaurus_glosses(entries):
         kept = [s for s in shown if s not in lines or
                 head in lines[s] and len(lines[s] & line) >= SHARE * len(lines[s])]
         if kept:
-            glosses[word] = "Synonymes : %s." % ", ".join(kept[:SYNONYMS_SHOWN])
+            glosses[word] = "Synonymes : %s." % ", ".join(kept[:SYNONYMS_SHOWN]).rstrip(".")
     return glosses
