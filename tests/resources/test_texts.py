@@ -2,10 +2,10 @@
 to, today's sense, texts that end as sentences, everyday synonyms first."""
 import functools
 import re
+import os
 import unittest
 
-from tests.resources.test_resources import ROOT, dico, read_resource, LETTERS
-import os
+from tests.resources.test_resources import LETTERS, ROOT, TABLES, dico, read_resource
 
 # Category-only texts say nothing about the word.
 BARE = re.compile(r"(Nom|Adjectif|Verbe|Adverbe|Interjection|Pronom)( masculin| féminin)?\.")
@@ -72,6 +72,19 @@ class ModernSenseTest(unittest.TestCase):
         for word in ("FOOTBALL SIDA SMARTPHONE SELFIE TAXI ORDI BLOG YAOURT RUGBY TELETRAVAIL KIR "
                      "OHM OKAPI TENNIS CIEUX MESDAMES").split():
             self.assertGreater(len(shown(word)), 20, word)
+
+
+class ModernSenseTableTest(unittest.TestCase):
+    def test_every_reviewed_sense_is_shown_for_its_word(self):
+        with open(os.path.join(TABLES, "modern_senses.tsv"), encoding="utf-8") as src:
+            rows = [l.rstrip("\n").split("\t") for l in src if l.strip() and not l.startswith("#")]
+        self.assertEqual(len(rows), len({r[0] for r in rows}), "one line per word")
+        for row in rows:
+            self.assertEqual(len(row), 3, row)
+            word, sense, reason = row
+            self.assertTrue(reason.strip(), word)
+            self.assertLessEqual(len(word), 12, word)
+            self.assertEqual(texts()[word], sense, word)
 
 
 class FinishedTextTest(unittest.TestCase):
