@@ -68,6 +68,11 @@ class ModernSenseTest(unittest.TestCase):
             self.assertNotRegex(text, pattern, word)
             self.assertFalse(BARE.fullmatch(text.split("\n")[-1]), word)
 
+    def test_glosses_keep_to_one_sense(self):
+        # the thesaurus lists the opposite beside the synonyms
+        self.assertTrue(texts()["MISANDRIE"].startswith("Synonymes : sexisme"))
+        self.assertNotIn("misogynie", texts()["MISANDRIE"])
+
     def test_thin_everyday_words_have_a_sense(self):
         for word in ("FOOTBALL SIDA SMARTPHONE SELFIE TAXI ORDI BLOG YAOURT RUGBY TELETRAVAIL KIR "
                      "OHM OKAPI TENNIS CIEUX MESDAMES").split():
