@@ -1,7 +1,7 @@
 """How often French word forms are used, from an open ranked list: the
 commonest forms of film subtitles (OpenSubtitles counts, ODC-BY), as the npm
 package @zxcvbn-ts/language-fr ships them. Used to choose between homographs
-and to put everyday synonyms first."""
+and lemmas, and to break ties between synonyms."""
 import json
 import os
 from collections import defaultdict
@@ -18,10 +18,10 @@ class Frequencies:
     1/r and weights of several forms add up; an unlisted form weighs 0."""
 
     def __init__(self, ranked):
-        self.weights = {}
+        self.ranks = {}
         for rank, form in enumerate(ranked, 1):
-            self.weights.setdefault(form, 1.0 / rank)
-        self.ranks = {form: rank for rank, form in enumerate(ranked, 1)}
+            self.ranks.setdefault(form, rank)
+        self.weights = {form: 1.0 / rank for form, rank in self.ranks.items()}
 
     def of(self, spelling):
         return self.weights.get(spelling.lower(), 0.0)
@@ -33,17 +33,6 @@ class Frequencies:
 def load(npm_root):
     with open(os.path.join(npm_root, *RANKED_FORMS), encoding="utf-8") as src:
         return Frequencies(json.load(src))
-
-
-def lemma_weights(entries, frequencies):
-    """{accented lemma: summed weight of its distinct forms} from the
-    lexicon's (form, lemma, tags) entries: how often a lemma is used, all
-    its inflections counted."""
-    forms = defaultdict(set)
-    for form, lemma, _tags in entries:
-        forms[lemma].add(form)
-    return {lemma: sum(frequencies.of(f) for f in spellings)
-            for lemma, spellings in forms.items()}
 
 
 # Variant markers of spellings that running text seldom uses: the 1990
