@@ -94,7 +94,7 @@ def clean(fragment):
 # ("Terme d'ancienne pratique", "(il a vieilli)", "sens primitif").
 _OLD_SENSE = re.compile(r"^(?:Terme d'ancienne|Ancien terme|Anciennement|Autrefois|Vieux\b|Vieilli\b"
                         r"|Terme vieilli|Terme de l'ancien)|\((?:il a vieilli|vieux|vieilli|vieux mot)\)"
-                        r"|\bvieilli|\bvieillit\b|inusité|pas usité|peu usité en ce sens|archaïque|tout à fait oublié|Vieux dans ce sens"
+                        r"|\bvieilli|\bvieillit\b|inusité|pas usité|n'est plus usité|plus guère usité|peu usité|rarement usité|archaïque|tout à fait oublié|Vieux dans ce sens"
                         r"|dans l'antiquité|sens primitif|sens étymologique|[Éé]tymologiquement"
                         r"|signification étymologique|premier sens|sens le plus (?:voisin|rapproché)")
 
