@@ -13,8 +13,8 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import communes, definitions, evidence, glosses, lexicon, licences, littre  # noqa: E402
-from zorvane_data import former_communes  # noqa: E402
+from zorvane_data import communes, definitions, evidence, frequency, glosses, lexicon, licences  # noqa: E402
+from zorvane_data import former_communes, littre  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
@@ -23,10 +23,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, thesaurus, embedded, out, npm_root):
+def build_words(entries, thesaurus, frequencies, embedded, out, npm_root):
     """DICO, ANA and the definitions file; returns the report lines."""
     report = []
-    articles = littre.load_definitions()
+    articles = littre.load_definitions(frequencies=frequencies)
     dictionaries = evidence.load(npm_root)
     added = lexicon.conjugate_added(lexicon.load_added(), entries)
     lexicon_words = lexicon.group_words(entries)
@@ -58,8 +58,10 @@ def build_words(entries, thesaurus, embedded, out, npm_root):
     thesaurus_glosses = glosses.thesaurus_glosses(thesaurus)
     texts = definitions.source_texts(articles, {w: a[2] for w, a in added.items()},
                                      thesaurus_glosses)
+    choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
+                                  definitions.load_modern_senses(), articles.stubs)
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
-                                     articles.verbs, articles.feminines)
+                                     articles.verbs, articles.feminines, choices)
     values = definitions.entry_values(dico, grouped, kinds)
     write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
     short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)
@@ -86,9 +88,10 @@ def main():
 
     entries = lexicon.load_entries()
     thesaurus = synonyms.load()
-    report += build_words(entries, thesaurus, embedded, args.out, npm_root)
+    frequencies = frequency.load(npm_root)
+    report += build_words(entries, thesaurus, frequencies, embedded, args.out, npm_root)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries))
+    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries), frequencies)
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

@@ -32,6 +32,7 @@ NPM_PACKAGES=(
   # Lefff lemmas: evidence for variant spellings, never copied
   "lefff-helper@4.2.6"
   "french-verbs-lefff@3.4.0"
+  "@zxcvbn-ts/language-fr@4.1.2"
 )
 
 CACHE="${ZORVANE_INPUTS:-$HOME/.cache/zorvane-inputs}"

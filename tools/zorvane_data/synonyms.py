@@ -7,6 +7,8 @@ from .folding import first_letter, spell_ligatures, sub_accents, synonym_sort_ke
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
 
 MAX_LINES = 4300
+# Ranks the frequency list reaches: an item of this rank or beyond counts as rare.
+LISTED_RANKS = 30000
 MAX_HEADWORD = 29
 # The window shows the first this many items of a line.
 SHOWN = 21
@@ -121,28 +123,63 @@ def _other_form(item, items):
                for base, end in _FORMS if len(item) > len(end) + 1)
 
 
+# Word parts of opposite meaning: a thesaurus line sometimes lists the
+# opposite beside the synonyms (misandrie: misogynie; femme: homme).
+OPPOSITES = (("andr", "gyn"), ("homme", "femme"), ("hyper", "hypo"), ("macro", "micro"),
+             ("phile", "phobe"), ("philie", "phobie"), ("endo", "exo"), ("intra", "extra"),
+             ("maxi", "mini"), ("mâle", "femelle"), ("jour", "nuit"), ("garçon", "fille"),
+             ("père", "mère"), ("frère", "sœur"), ("oncle", "tante"), ("roi", "reine"))
+
+
+def opposite(word, item):
+    """Whether item is word with one part turned into its opposite
+    ("misogynie" for "misandrie", "homme" for "femme"): the rest of the two
+    words agree, up to a linking "o"."""
+    for one, other in OPPOSITES:
+        for a, b in ((one, other), (other, one)):
+            if a in word and b in item:
+                left, _a, right = word.partition(a)
+                left2, _b, right2 = item.partition(b)
+                if left.rstrip("o") == left2.rstrip("o") and right.lstrip("o") == right2.lstrip("o"):
+                    return True
+    return False
+
+
 def _categories(meanings):
     return set().union(*(c for c, _i in meanings))
 
 
-def ranked(spellings, meanings, lists):
+def usage(frequencies, item):
+    """0 for an item the frequency list lacks (or a phrase) up to 1 for the
+    commonest word, on a log scale of its rank."""
+    rank = frequencies.rank(item) if frequencies else None
+    return max(0.0, math.log(LISTED_RANKS / rank) / math.log(LISTED_RANKS)) if rank else 0.0
+
+
+def ranked(spellings, meanings, lists, frequencies=None, parts=None):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
-    {headword: (abbreviations, {items})} of every thesaurus headword.
+    {headword: (abbreviations, {items})} of every thesaurus headword; parts:
+    {form: parts of speech} of the lexicon.
     Items spelt like the headword up to accents and case are dropped. An item
-    that only inflects another of the line (feminine, plural) comes last; of
-    the others, an item comes first when it is listed in more meanings, when
-    its own line lists the headword back, when it shares a category with the
-    headword, then by how much its own synonyms agree with the headword's:
-    each shared synonym counts with its own agreement, over the square root of
-    the item's list length plus 10 (so that short lists do not win by chance);
-    then by meaning and source position."""
+    that only inflects another of the line (feminine, plural) comes last, and
+    before it an item that is the headword's opposite (femme: homme), then
+    one whose parts of speech in the lexicon are none of the line's (ville:
+    "convoqué", from "cité" the participle). Of the others, an item comes
+    first when it is listed in more meanings, when its own line lists the
+    headword back, when it shares a category with the headword, then by how
+    much its own synonyms agree with the headword's: each shared synonym
+    counts with its own agreement, over the square root of the item's list
+    length plus 10 (so that short lists do not win by chance); then the more
+    used word first, then by meaning and source position."""
+    parts = parts or {}
     head_keys = {lookup_key(s) for s in spellings}
     order = []
     for _cats, items in meanings:
         order.extend(i for i in dict.fromkeys(items)
                      if i not in order and lookup_key(i) not in head_keys)
     cats = _categories(meanings)
+    head_parts = cats.union(*(parts.get(s, set()) for s in spellings))
     keys = set(order)
     empty = (set(), frozenset())
     own = {s: lists.get(s, empty) for s in order}
@@ -155,14 +192,17 @@ def ranked(spellings, meanings, lists):
         position, item = position_item
         own_cats, own_items = own[item]
         senses = [i for i, (_c, items) in enumerate(meanings) if item in items]
-        return (_other_form(item, keys | spellings), -len(senses), not spellings & own_items,
+        item_parts = parts.get(item, set()) & _LEXICON_PARTS
+        return (_other_form(item, keys | spellings), any(opposite(h, item) for h in spellings),
+                bool(item_parts and head_parts and not item_parts & head_parts),
+                -len(senses), not spellings & own_items,
                 bool(cats and own_cats and not cats & own_cats),
-                -agreement[item], senses[0], position)
+                -agreement[item], -usage(frequencies, item), senses[0], position)
 
     return [item for _p, item in sorted(enumerate(order), key=rank)]
 
 
-def merge(entries, lexicon_parts=None):
+def merge(entries, lexicon_parts=None, frequencies=None):
     """One line per lookup key: the meanings of every headword the lookup
     cannot tell apart (same letters up to accents and case) are merged under
     the first spelling in alphabetical order, synonyms ranked best first
@@ -199,7 +239,7 @@ def merge(entries, lexicon_parts=None):
     over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
     for key, (spellings, meanings) in merged.items():
         head = heads[key]
-        syns = ranked(spellings, meanings, lists)
+        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts)
         if not syns:
             dropped["empty"] += 1
             continue

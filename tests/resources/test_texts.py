@@ -1,0 +1,129 @@
+"""What a reader sees for frequent and famous words: the lemma a form is sent
+to, today's sense, texts that end as sentences, everyday synonyms first."""
+import functools
+import re
+import os
+import unittest
+
+from tests.resources.test_resources import LETTERS, ROOT, TABLES, dico, read_resource
+
+# Category-only texts say nothing about the word.
+BARE = re.compile(r"(Nom|Adjectif|Verbe|Adverbe|Interjection|Pronom)( masculin| féminin)?\.")
+
+
+@functools.cache
+def texts():
+    with open(os.path.join(ROOT, "definitions1.20.ret"), "rb") as src:
+        lines = src.read().decode("cp1252").split("\r\n")[1:-1]
+    return {w: l.split("§", 1)[1] for w, l in zip(dico(), lines)}
+
+
+def shown(word):
+    """The text the dictionary window shows: a short "Voir X." is followed."""
+    text = texts()[word]
+    if "Voir " in text and len(text) < 22:
+        return text + "\n" + texts()[text[5:text.index(".")]]
+    return text
+
+
+class LemmaTest(unittest.TestCase):
+    def test_frequent_forms_go_to_the_lemma_a_reader_means(self):
+        expected = {
+            "ETRE": "FUT FUS FURENT SUIS SOMMES ETES SERAI SOIS ETAIT ETAIENT",
+            "AVOIR": "AVIONS ONT AURAI EUT EUS",
+            "FAIRE": "FAITES FAIS FAISONS FERAI FIT FIRENT",
+            "ALLER": "AILLE AILLES AILLENT VAIS VAS VONT IRAI ALLONS",
+            "SAVOIR": "SAIS SAIT SUT", "TENIR": "TINS TIENS TIENT", "CROIRE": "CRUT CROIS CRUS",
+            "DIRE": "DIS DISONS DITES DIRAI", "VOULOIR": "VEUX VEUT VOULONS VOULU",
+            "POUVOIR": "PEUX PEUT PU", "VENIR": "VIENS VIENT VENU", "DEVOIR": "DOIS DOIT DUT",
+            "METTRE": "MIS MET", "PRENDRE": "PRIS PREND PRENDS", "BOIRE": "BU BOIT",
+            "LIRE": "LU LUT", "VIVRE": "VECUT", "MOURIR": "MEURS", "OUVRIR": "OUVERT",
+            "CHEVAL": "CHEVAUX", "OEIL": "YEUX", "BEAU": "BELLE BEAUX", "VIEUX": "VIEILLE",
+            "CHIEN": "CHIENNE", "PORTE": "PORTES", "CHARGER": "CHARGEE",
+        }
+        forms = [(form, lemma) for lemma, listed in expected.items() for form in listed.split()]
+        self.assertGreaterEqual(len(forms), 50)
+        for form, lemma in forms:
+            self.assertEqual(texts()[form], "Voir %s." % lemma, form)
+
+
+class ModernSenseTest(unittest.TestCase):
+    def test_everyday_words_do_not_show_an_old_or_another_words_sense(self):
+        old = {
+            "CAMION": r"[ÉéE]pingle", "SOURIS": r"sourire", "CLAVIER": r"clefs",
+            "ECRAN": r"du feu", "ORDINATEUR": r"met l'ordre", "MOTO": r"musique",
+            "BUS": r"blason", "POLLUTION": r"[Pp]rofanation", "JOB": r"patriarche",
+            "JEAN": r"[Nn]om propre", "SEPTANTE": r"vieilli", "SUSCITER": r"Dieu",
+            "INTERLOQUER": r"ancienne pratique", "REBOUTER": r"carde",
+            "COURRIEL": r"\bmur", "BEENT": r"baver|saliver", "BIBINES": r"défaite",
+            "ELECTRON": r"électrum", "TRAVAIL": r"maréchal", "FAMILLE": r"esclaves",
+            "ROUTE": r"forêt", "MAIS": r"ancienne langue", "TUER": r"oublié",
+            "LE": r"[Ll]argeur d'une étoffe", "JOLI": r"a vieilli", "POURTANT": r"inusité",
+            "FAITES": r"édifice", "SAIS": r"sapajou|singe", "TINS": r"billot", "FUT": r"haut fût",
+            "PAPIER": r"papyrus", "DROGUE": r"teinture",
+        }
+        self.assertGreaterEqual(len(old), 30)
+        for word, pattern in old.items():
+            text = shown(word)
+            self.assertNotRegex(text, pattern, word)
+            self.assertFalse(BARE.fullmatch(text.split("\n")[-1]), word)
+
+    def test_glosses_keep_to_one_sense(self):
+        # the thesaurus lists the opposite beside the synonyms
+        self.assertTrue(texts()["MISANDRIE"].startswith("Synonymes : sexisme"))
+        self.assertNotIn("misogynie", texts()["MISANDRIE"])
+
+    def test_thin_everyday_words_have_a_sense(self):
+        for word in ("FOOTBALL SIDA SMARTPHONE SELFIE TAXI ORDI BLOG YAOURT RUGBY TELETRAVAIL KIR "
+                     "OHM OKAPI TENNIS CIEUX MESDAMES").split():
+            self.assertGreater(len(shown(word)), 20, word)
+
+
+class ModernSenseTableTest(unittest.TestCase):
+    def test_every_reviewed_sense_is_shown_for_its_word(self):
+        with open(os.path.join(TABLES, "modern_senses.tsv"), encoding="utf-8") as src:
+            rows = [l.rstrip("\n").split("\t") for l in src if l.strip() and not l.startswith("#")]
+        self.assertEqual(len(rows), len({r[0] for r in rows}), "one line per word")
+        for row in rows:
+            self.assertEqual(len(row), 3, row)
+            word, sense, reason = row
+            self.assertTrue(reason.strip(), word)
+            self.assertLessEqual(len(word), 12, word)
+            self.assertEqual(texts()[word], sense, word)
+
+
+class FinishedTextTest(unittest.TestCase):
+    def test_no_text_is_cut_or_raw(self):
+        for word, text in texts().items():
+            if len(word) >= 13:
+                continue
+            self.assertLessEqual(text.count("("), text.count(")"), word)
+            self.assertRegex(text, r"[.!?)»…]$", word)
+            self.assertNotRegex(text, r"^Voy\. [A-Z]+\.$|\bvoy\.$", word)
+
+
+class SynonymOrderTest(unittest.TestCase):
+    def test_first_items_are_the_everyday_ones(self):
+        lines = {}
+        for index, letter in enumerate(LETTERS):
+            for line in read_resource("SYNONY%s.%d" % (letter, 101 + index)):
+                if "§" in line:
+                    head, rest = line.split("§", 1)
+                    lines[head] = rest.split("$", 1)[1].split("\\")[:21]
+        # the opposite (homme) and the participle of a homograph (cité: convoqué) come last
+        expectations = {
+            "oeil": ("regard vue", ""),
+            "femme": ("épouse dame compagne", "homme"),
+            "ville": ("cité commune", "convoqué mentionné"),
+            "peur": ("frayeur crainte terreur angoisse", ""),
+            "enfant": ("bébé gamin gosse", ""),
+        }
+        for head, (present, absent) in expectations.items():
+            for item in present.split():
+                self.assertIn(item, lines[head], head)
+            for item in absent.split():
+                self.assertNotIn(item, lines[head], head)
+
+
+if __name__ == "__main__":
+    unittest.main()
