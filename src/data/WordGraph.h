@@ -1,0 +1,72 @@
+#pragma once
+// A word list as a minimal acyclic word graph: words that share a beginning share its path,
+// words that share an ending share its nodes. Built once from a sorted list; read by the
+// board's move generator, letter by letter, and by anyone asking whether a word is listed.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace zorvane::data {
+
+class WordGraph {
+public:
+    // A node is where a word may go on; kNoNode has no letter after it.
+    using Node = std::uint32_t;
+    static constexpr Node kNoNode = 0;
+
+    // words: capitals A to Z, ascending byte order; a word out of order, repeated, empty or
+    // holding any other character is left out (the list is the caller's to keep clean).
+    explicit WordGraph(const std::vector<std::string_view>& words);
+    WordGraph() : WordGraph(std::vector<std::string_view>{}) {}
+
+    Node Root() const { return root_; }
+
+    // One way on from a node: its letter (0 for A ... 25 for Z), whether a word ends with
+    // it and the node after it.
+    struct Edge {
+        int letter;
+        bool endsWord;
+        Node next;
+    };
+
+    // Calls visit(Edge) for each letter that goes on from node, in letter order.
+    template <typename Visit> void ForEachEdge(Node node, Visit&& visit) const {
+        if (node == kNoNode) {
+            return;
+        }
+        for (std::size_t at = node;; ++at) {
+            const std::uint32_t packed = edges_[at];
+            visit(Edge{static_cast<int>(packed & kLetterMask), (packed & kEndsWord) != 0,
+                       packed >> kNextShift});
+            if ((packed & kLastEdge) != 0) {
+                return;
+            }
+        }
+    }
+
+    // The edge of letter (0 ... 25) from node; letter -1 when there is none.
+    Edge Follow(Node node, int letter) const;
+
+    // Whether the whole of word (capitals) is one of the words.
+    bool Contains(std::string_view word) const;
+
+    std::size_t WordCount() const { return wordCount_; }
+    std::size_t EdgeCount() const { return edges_.size() - 1; }
+    std::size_t Bytes() const { return edges_.capacity() * sizeof(std::uint32_t); }
+
+private:
+    static constexpr std::uint32_t kLetterMask = 31;
+    static constexpr std::uint32_t kLastEdge = 32;
+    static constexpr std::uint32_t kEndsWord = 64;
+    static constexpr int kNextShift = 7;
+
+    // Each node's edges side by side, the node named by the place of its first; place 0 is
+    // a filler so that no node has it.
+    std::vector<std::uint32_t> edges_;
+    Node root_ = kNoNode;
+    std::size_t wordCount_ = 0;
+};
+
+} // namespace zorvane::data
