@@ -1,24 +1,16 @@
 #include "duplicate/TileBag.h"
 
-#include <array>
+#include "board/Board.h"
 
 namespace zorvane::duplicate {
-namespace {
-
-// How many tiles of each letter, A first, in the French set; then the two jokers.
-constexpr std::array<int, 26> kLetterCounts = {9, 2, 2, 3, 15, 2, 2, 2, 8, 1, 1, 5, 3,
-                                               6, 6, 2, 1, 6, 6, 6, 6, 2, 1, 1, 1, 1};
-constexpr int kJokers = 2;
-
-} // namespace
 
 TileBag TileBag::Full() {
     TileBag bag;
-    for (std::size_t letter = 0; letter < kLetterCounts.size(); ++letter) {
-        bag.tiles_.append(static_cast<std::size_t>(kLetterCounts.at(letter)),
+    for (std::size_t letter = 0; letter < board::kTilesPerLetter.size(); ++letter) {
+        bag.tiles_.append(static_cast<std::size_t>(board::kTilesPerLetter.at(letter)),
                           static_cast<char>('A' + letter));
     }
-    bag.tiles_.append(kJokers, kJoker);
+    bag.tiles_.append(board::kJokerTiles, board::kJoker);
     return bag;
 }
 

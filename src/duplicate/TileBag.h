@@ -2,6 +2,7 @@
 // The bag of a game: the 102 tiles of the French set at the start ('?' is a joker), drawn
 // at random and given back when a draw is refused.
 
+#include "board/Board.h"
 #include "duplicate/GameRandom.h"
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace zorvane::duplicate {
 
 inline constexpr std::size_t kFullBag = 102;
-inline constexpr char kJoker = '?';
+using board::kJoker;
 
 class TileBag {
 public:
