@@ -53,7 +53,12 @@ FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files,
     LblInfo->setWordWrap(true);
     LstCoups->setObjectName(QStringLiteral("LstCoups"));
 
-    auto* side = new QVBoxLayout;
+    LblInfo->setMinimumHeight(LblInfo->fontMetrics().height() * 2);
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("FraAnalyse"));
+    panel->setFixedWidth(440);
+    auto* side = new QVBoxLayout(panel);
+    side->setContentsMargins(0, 0, 0, 0);
     side->addWidget(LblPosition);
     side->addWidget(TxtPosition, 2);
     side->addWidget(CmdOuvrirPosition);
@@ -66,7 +71,8 @@ FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files,
     side->addWidget(LstCoups, 3);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(PicPlateau, 1);
-    layout->addLayout(side);
+    layout->addWidget(panel);
+    resize(1150, 700);
 
     connect(CmdOuvrirPosition, &QPushButton::clicked, this, &FrmAnalyse::OuvrirPositionClick);
     connect(CmdChercher, &QPushButton::clicked, this, &FrmAnalyse::ChercherClick);

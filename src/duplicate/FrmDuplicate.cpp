@@ -150,6 +150,7 @@ void FrmDuplicate::BuildMoveRow(QWidget* panel) {
     big.setPointSize(20);
     big.setBold(true);
     LblTemps->setFont(big);
+    LblTemps->setMinimumHeight(LblTemps->fontMetrics().height() + 4);
     LblTemps->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     column->addLayout(Row({LblPartie, LblTemps}));
 
@@ -177,7 +178,11 @@ void FrmDuplicate::BuildMoveRow(QWidget* panel) {
                                            "(Ctrl+Entrée)"));
     CmdSuivant = MakeButton(panel, QStringLiteral("CmdSuivant"), QStringLiteral("Coup suivant"),
                             QStringLiteral("Tirer les lettres du coup suivant (Entrée)"));
-    column->addLayout(Row({LblPropose, CmdValider, CmdSuivant}));
+    LblPropose->setWordWrap(true);
+    column->addWidget(LblPropose);
+    auto* buttons = Row({CmdValider, CmdSuivant});
+    buttons->insertStretch(0);
+    column->addLayout(buttons);
 
     connect(TxtCoup, &QLineEdit::textEdited, this, &FrmDuplicate::EntryChanged);
     connect(TxtCoup, &QLineEdit::returnPressed, this, &FrmDuplicate::ProposeClick);

@@ -164,8 +164,11 @@ std::string Fault(const board::Position& position, std::string_view draw, board:
     }
     if (const std::string missing = Missing(board::TilesPlaced(position, move), draw);
         !missing.empty()) {
+        const bool jokerLeft = draw.find(board::kJoker) != std::string_view::npos &&
+                               missing.find("joker") == std::string::npos;
         return Join("Le mot "_cp, Quoted(move.word), " demande "_cp, missing,
-                    " que le tirage "_cp, draw, " n'a pas."_cp);
+                    " que le tirage "_cp, draw, " n'a pas"_cp,
+                    jokerLeft ? " (la lettre d'un joker s'écrit en minuscule)."_cp : "."_cp);
     }
     if (position.IsBlank() && !CoversCentre(move)) {
         return Join("Le premier mot doit passer par la case centrale H8 : "_cp,
