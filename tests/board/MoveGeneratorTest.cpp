@@ -2,8 +2,12 @@
 
 #include "board/MoveGenerator.h"
 
+#include "support/BoardOracle.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
+#include <set>
 
 using namespace zorvane::board;
 using zorvane::data::WordGraph;
@@ -79,4 +83,61 @@ TEST(GenerateMoves, NothingOffTheGraphNoRepeatAndOneTileListedOnce) {
     EXPECT_EQ(shown, (std::vector<std::string>{"H7 AH 5", "8G AH 5", "H8 HA 5", "8H HA 5"}));
     EXPECT_TRUE(GenerateMoves(position, "Z", words).empty());
     EXPECT_TRUE(GenerateMoves(position, "A", WordGraph()).empty());
+}
+
+namespace {
+
+// Words of 2 to 7 letters over a few frequent letters, so that lines cross often.
+std::vector<std::string> SmallList(std::mt19937& random) {
+    const std::string letters = "AEIOUSTRNLCHMB";
+    std::set<std::string> words;
+    while (words.size() < 400) {
+        std::string word(2 + random() % 6, 'A');
+        for (char& c : word) {
+            c = letters[random() % letters.size()];
+        }
+        words.insert(word);
+    }
+    return {words.begin(), words.end()};
+}
+
+std::string RandomDraw(std::mt19937& random, std::size_t size, int jokers) {
+    const std::string bag = "AAEEEIIOUSSTTRRNLCHMBZ";
+    std::string draw;
+    for (std::size_t i = 0; i < size; ++i) {
+        draw.push_back(static_cast<int>(i) < jokers ? kJoker : bag[random() % bag.size()]);
+    }
+    std::shuffle(draw.begin(), draw.end(), random);
+    return draw;
+}
+
+} // namespace
+
+TEST(GenerateMoves, AgreesWithTheBruteForceOracleOnRandomPositions) {
+    std::mt19937 random(2029);
+    const std::vector<std::string> list = SmallList(random);
+    const WordGraph words(std::vector<std::string_view>(list.begin(), list.end()));
+    const zorvane::testing::BoardOracle oracle(list);
+    std::size_t compared = 0;
+    std::size_t movesSeen = 0;
+    for (int game = 0; game < 200; ++game) {
+        Position position;
+        const int turns = static_cast<int>(random() % 9);
+        for (int turn = 0; turn < turns; ++turn) {
+            const std::vector<Move> moves =
+                GenerateMoves(position, RandomDraw(random, 7, 1), words);
+            if (!moves.empty()) {
+                position = Play(position, moves[random() % moves.size()]);
+            }
+        }
+        const std::string draw =
+            RandomDraw(random, 1 + random() % 7, static_cast<int>(random() % 3));
+        const std::vector<Move> expected = oracle.Moves(position, draw);
+        ASSERT_EQ(GenerateMoves(position, draw, words), expected)
+            << WritePosition(position) << draw;
+        ++compared;
+        movesSeen += expected.size();
+    }
+    EXPECT_EQ(compared, 200U);
+    EXPECT_GT(movesSeen, 5000U); // the positions are not trivial
 }
