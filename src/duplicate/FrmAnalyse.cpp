@@ -72,7 +72,7 @@ FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files,
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(PicPlateau, 1);
     layout->addWidget(panel);
-    resize(1150, 700);
+    resize(1150, 650);
 
     connect(CmdOuvrirPosition, &QPushButton::clicked, this, &FrmAnalyse::OuvrirPositionClick);
     connect(CmdChercher, &QPushButton::clicked, this, &FrmAnalyse::ChercherClick);

@@ -118,7 +118,8 @@ void FrmDuplicate::BuildCommands(QWidget* panel) {
     CmdExporter = MakeButton(panel, QStringLiteral("CmdExporter"), QStringLiteral("Exporter CSV"),
                              QStringLiteral("Exporter la feuille de marque en CSV (Ctrl+E)"));
     CmdAnalyse = MakeButton(panel, QStringLiteral("CmdAnalyse"), QStringLiteral("Analyse"),
-                            QStringLiteral("Chercher le top d'une position (F2)"));
+                            QStringLiteral("Chercher le top d'une position, ou celui du coup "
+                                           "qui vient d'être joué (F2)"));
     CmdOptions = MakeButton(panel, QStringLiteral("CmdOptions"), QStringLiteral("Options"),
                             QStringLiteral("Durée d'un coup (F9)"));
     column->addLayout(Row({LblGraine, TxtGraine, CmdNouvelle}));
@@ -239,9 +240,9 @@ void FrmDuplicate::AnalyseClick() {
     if (!analyse_) {
         analyse_ = std::make_unique<FrmAnalyse>(platform_, files_, *words_);
     }
-    if (game_) {
-        analyse_->SetPosition(game_->Board(),
-                              game_->CurrentDraw() ? game_->CurrentDraw()->Tiles() : std::string());
+    // The move just played, never the one being played: the analysis would give its top.
+    if (game_ && !game_->Turns().empty()) {
+        analyse_->SetPosition(studied_, studiedDraw_);
     }
     analyse_->show();
     analyse_->raise();

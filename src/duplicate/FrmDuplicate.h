@@ -121,6 +121,9 @@ private:
     QString openWhenLoaded_;
     std::unique_ptr<DuplicateGame> game_;
     std::optional<board::Move> proposed_;
+    // The last move closed, for the analysis: its position and draw.
+    board::Position studied_;
+    std::string studiedDraw_;
     int secondsLeft_ = 0;
     bool moveOpen_ = false; // the countdown runs and a move may be proposed
     bool saved_ = true;     // nothing played since the last save or opening

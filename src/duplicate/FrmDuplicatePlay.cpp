@@ -4,6 +4,7 @@
 
 #include "duplicate/FrmDuplicate.h"
 
+#include "duplicate/FrmAnalyse.h"
 #include "duplicate/ScoreSheet.h"
 #include "ui/Text.h"
 
@@ -84,6 +85,9 @@ void FrmDuplicate::ShowDraw() {
         return;
     }
     const Draw& draw = *game_->CurrentDraw();
+    if (analyse_) {
+        analyse_->hide(); // no help while a move is played
+    }
     PicTirage->SetDraw(draw);
     LblTirage->setText(QStringLiteral("Tirage : ") + ui::ToQt(DrawText(draw)));
     PicPlateau->SetTyping(true, draw.Tiles());
@@ -120,6 +124,7 @@ void FrmDuplicate::SetPlaying(bool playing) {
     CmdSuivant->setEnabled(waiting);
     CmdSuivant->setDefault(waiting);
     CmdEnregistrer->setEnabled(game_ != nullptr);
+    CmdAnalyse->setEnabled(!playing);
     CmdExporter->setEnabled(game_ != nullptr && !game_->Turns().empty());
     if (!playing) {
         PicPlateau->SetTyping(false, {});
@@ -189,6 +194,8 @@ void FrmDuplicate::ValiderClick() {
     const std::vector<board::Move> ranked = game_->Moves();
     const board::Move top = ranked.front();
     const std::optional<board::Move> player = proposed_;
+    studied_ = game_->Board();
+    studiedDraw_ = game_->CurrentDraw()->Tiles();
     game_->Close(player);
     saved_ = false;
     SetPlaying(false);

@@ -265,17 +265,23 @@ private slots:
         FrmDuplicate& form = *test.form;
         QVERIFY(ShowActive(&form));
         test.fake.timers.Advance(100);
+        Press(Qt::Key_N, Qt::ControlModifier);
+        Press(Qt::Key_F2);
+        t.Step("F2 while a move is played: no analysis", {form.CmdAnalyse});
+        QVERIFY(form.AnalyseWindow() == nullptr);
+        Press(Qt::Key_Return, Qt::ControlModifier);
         Press(Qt::Key_F2);
         duplicate::FrmAnalyse* analyse = form.AnalyseWindow();
         QVERIFY(analyse != nullptr);
         QVERIFY(ShowActive(analyse));
-        t.Step("F2: the analysis window");
+        t.Step("F2 once the move is over: the analysis window, on the move just played");
         t.Window(analyse);
         QString position = ui::ToQt(board::WritePosition({}));
         position.replace(7 * 16 + 3, 4, QStringLiteral("MOTS")); // H4 MOTS
         analyse->TxtPosition->clear();
         Paste(analyse->TxtPosition, position);
         analyse->TxtTirage->setFocus();
+        analyse->TxtTirage->clear();
         Type("aeirst");
         Press(Qt::Key_Return);
         t.Step("a position pasted, AEIRST typed, Enter: every move, best first",
