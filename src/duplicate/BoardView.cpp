@@ -112,9 +112,9 @@ void BoardView::paintEvent(QPaintEvent* /*event*/) {
     if (last_) {
         painter.setPen(QPen(QColor(198, 40, 40), 3));
         for (int i = 0; i < static_cast<int>(last_->word.size()); ++i) {
-            painter.drawRect(SquareRect(board::RowOf(last_->placement, i),
-                                        board::ColumnOf(last_->placement, i))
-                                 .adjusted(1.5, 1.5, -1.5, -1.5));
+            painter.drawRect(
+                SquareRect(board::RowOf(last_->placement, i), board::ColumnOf(last_->placement, i))
+                    .adjusted(1.5, 1.5, -1.5, -1.5));
         }
     }
     if (typingEnabled_ && cursor_.row < board::kSize && cursor_.column < board::kSize) {
@@ -236,8 +236,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position() - Origin();
     const int column = static_cast<int>(std::floor(at.x() / size)) - 1;
     const int row = static_cast<int>(std::floor(at.y() / size)) - 1;
-    if (!typingEnabled_ || row < 0 || row >= board::kSize || column < 0 ||
-        column >= board::kSize) {
+    if (!typingEnabled_ || row < 0 || row >= board::kSize || column < 0 || column >= board::kSize) {
         return;
     }
     // A second click on the cursor's square turns the direction.

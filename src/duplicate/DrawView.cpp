@@ -33,7 +33,8 @@ void DrawView::paintEvent(QPaintEvent* /*event*/) {
         if (i == draw_.kept.size() && !draw_.kept.empty()) {
             left += kGap * size;
         }
-        const char tile = i < draw_.kept.size() ? draw_.kept[i] : draw_.added[i - draw_.kept.size()];
+        const char tile =
+            i < draw_.kept.size() ? draw_.kept[i] : draw_.added[i - draw_.kept.size()];
         PaintTile(painter, QRectF(left, 0, size, size), tile, TileLook::Played);
         left += size;
     }

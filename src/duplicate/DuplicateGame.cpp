@@ -86,7 +86,9 @@ struct Replay {
 
     static ReplayResult Run(const data::WordGraph& words, const SavedGame& saved) {
         DuplicateGame game(words, saved.seed);
-        const auto fail = [](std::string why) { return ReplayResult{std::nullopt, why}; };
+        const auto fail = [](std::string why) {
+            return ReplayResult{std::nullopt, std::move(why)};
+        };
         for (const SavedTurn& turn : saved.turns) {
             const std::string name = "Coup " + std::to_string(game.MoveNumber());
             if (game.Over()) {
@@ -108,7 +110,8 @@ struct Replay {
             game.PlayAndDraw(*top, player);
         }
         if (!saved.current.empty() && (game.Over() || DrawText(*game.draw_) != saved.current)) {
-            return fail(Join("Le tirage en cours ", saved.current, " n'est pas celui de la graine."));
+            return fail(
+                Join("Le tirage en cours ", saved.current, " n'est pas celui de la graine."));
         }
         return {std::move(game), {}};
     }

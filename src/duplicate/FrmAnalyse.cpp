@@ -17,8 +17,7 @@ constexpr qint64 kLargestPositionFile = 4096; // 15 lines of 15 characters and t
 
 } // namespace
 
-FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files,
-                       const data::WordGraph& words)
+FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files, const data::WordGraph& words)
     : PicPlateau(new BoardView(this)),
       LblPosition(new QLabel(QStringLiteral("Position (15 lignes de 15 caractères, « . » pour "
                                             "une case vide, minuscule pour un joker) :"),
@@ -40,7 +39,8 @@ FrmAnalyse::FrmAnalyse(ui::Platform& platform, ui::FileChooser& files,
     TxtPosition->setTabChangesFocus(true);
     TxtPosition->setPlainText(ui::ToQt(board::WritePosition({})));
     CmdOuvrirPosition->setObjectName(QStringLiteral("CmdOuvrirPosition"));
-    CmdOuvrirPosition->setToolTip(QStringLiteral("Lire une position dans un fichier texte (Ctrl+O)"));
+    CmdOuvrirPosition->setToolTip(
+        QStringLiteral("Lire une position dans un fichier texte (Ctrl+O)"));
     LblTirage->setObjectName(QStringLiteral("LblTirage"));
     LblTirage->setBuddy(TxtTirage);
     TxtTirage->setObjectName(QStringLiteral("TxtTirage"));
@@ -123,7 +123,8 @@ void FrmAnalyse::Refuse(const std::string& why) {
 }
 
 void FrmAnalyse::ChercherClick() {
-    const board::PositionRead position = board::ReadPosition(ui::FromQt(TxtPosition->toPlainText()));
+    const board::PositionRead position =
+        board::ReadPosition(ui::FromQt(TxtPosition->toPlainText()));
     if (!position.position) {
         return Refuse(position.error);
     }
@@ -142,11 +143,11 @@ void FrmAnalyse::ChercherClick() {
     LstCoups->clear();
     for (std::size_t i = 0; i < moves_.size(); ++i) {
         const board::Move& move = moves_[i];
-        LstCoups->addItem(QStringLiteral("%1. %2 %3 : %4 points")
-                              .arg(i + 1)
-                              .arg(ui::ToQt(board::WritePlacement(move.placement)),
-                                   ui::ToQt(move.word))
-                              .arg(move.score));
+        LstCoups->addItem(
+            QStringLiteral("%1. %2 %3 : %4 points")
+                .arg(i + 1)
+                .arg(ui::ToQt(board::WritePlacement(move.placement)), ui::ToQt(move.word))
+                .arg(move.score));
     }
     LblInfo->setText(moves_.empty()
                          ? QStringLiteral("Aucun coup possible avec ce tirage.")

@@ -109,12 +109,14 @@ void FrmDuplicate::BuildCommands(QWidget* panel) {
     TxtGraine->setPlaceholderText(QStringLiteral("au hasard"));
     TxtGraine->setToolTip(QStringLiteral("La même graine rejoue la même partie"));
     LblGraine->setBuddy(TxtGraine);
-    CmdNouvelle = MakeButton(panel, QStringLiteral("CmdNouvelle"), QStringLiteral("Nouvelle partie"),
-                             QStringLiteral("Nouvelle partie (Ctrl+N)"));
+    CmdNouvelle =
+        MakeButton(panel, QStringLiteral("CmdNouvelle"), QStringLiteral("Nouvelle partie"),
+                   QStringLiteral("Nouvelle partie (Ctrl+N)"));
     CmdOuvrir = MakeButton(panel, QStringLiteral("CmdOuvrir"), QStringLiteral("Ouvrir..."),
                            QStringLiteral("Ouvrir une partie enregistrée (Ctrl+O)"));
-    CmdEnregistrer = MakeButton(panel, QStringLiteral("CmdEnregistrer"), QStringLiteral("Enregistrer"),
-                                QStringLiteral("Enregistrer la partie (Ctrl+S)"));
+    CmdEnregistrer =
+        MakeButton(panel, QStringLiteral("CmdEnregistrer"), QStringLiteral("Enregistrer"),
+                   QStringLiteral("Enregistrer la partie (Ctrl+S)"));
     CmdExporter = MakeButton(panel, QStringLiteral("CmdExporter"), QStringLiteral("Exporter CSV"),
                              QStringLiteral("Exporter la feuille de marque en CSV (Ctrl+E)"));
     CmdAnalyse = MakeButton(panel, QStringLiteral("CmdAnalyse"), QStringLiteral("Analyse"),
@@ -203,15 +205,15 @@ void FrmDuplicate::BuildResults(QWidget* panel) {
     column->addWidget(LblTops);
     column->addWidget(LstTops, 2);
 
-    LblFeuille = MakeLabel(panel, QStringLiteral("LblFeuille"), QStringLiteral("Feuille de marque :"));
+    LblFeuille =
+        MakeLabel(panel, QStringLiteral("LblFeuille"), QStringLiteral("Feuille de marque :"));
     // Short titles so that the nine columns fit; the full ones (those of the CSV file) show
     // over them.
     const std::vector<std::string>& titles = SheetColumns();
-    const QStringList shortTitles = {QStringLiteral("N°"),    QStringLiteral("Tirage"),
-                                     QStringLiteral("Votre coup"), QStringLiteral("Pts"),
-                                     QStringLiteral("Top"),   QStringLiteral("Pts top"),
-                                     QStringLiteral("Total"), QStringLiteral("Total top"),
-                                     QStringLiteral("%")};
+    const QStringList shortTitles = {
+        QStringLiteral("N°"),    QStringLiteral("Tirage"),    QStringLiteral("Votre coup"),
+        QStringLiteral("Pts"),   QStringLiteral("Top"),       QStringLiteral("Pts top"),
+        QStringLiteral("Total"), QStringLiteral("Total top"), QStringLiteral("%")};
     GrdFeuille = new QTableWidget(0, static_cast<int>(titles.size()), panel);
     GrdFeuille->setObjectName(QStringLiteral("GrdFeuille"));
     for (int c = 0; c < shortTitles.size(); ++c) {

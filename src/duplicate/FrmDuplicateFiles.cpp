@@ -2,7 +2,6 @@
 // the score sheet exported as CSV, and the question before a game not saved goes.
 
 #include "duplicate/FrmDuplicate.h"
-
 #include "duplicate/ScoreSheet.h"
 #include "ui/Text.h"
 
@@ -22,9 +21,9 @@ bool FrmDuplicate::MayLeaveGame() {
     if (!game_ || saved_) {
         return true;
     }
-    const int answer = Ask(QString(15, QLatin1Char(' ')) +
-                               QStringLiteral("Enregistrer la partie en cours ?"),
-                           ui::Buttons::YesNo, ui::Icon::None);
+    const int answer =
+        Ask(QString(15, QLatin1Char(' ')) + QStringLiteral("Enregistrer la partie en cours ?"),
+            ui::Buttons::YesNo, ui::Icon::None);
     return answer == ui::kAnswerNo || SaveClick();
 }
 
@@ -43,9 +42,9 @@ bool FrmDuplicate::SaveClick() {
         return true;
     }
     if (path_.isEmpty()) {
-        const auto chosen = files_.ToSave(QStringLiteral("Enregistrer la partie"),
-                                          QStringLiteral("partie-%1.txt").arg(game_->Seed()),
-                                          kGameFiles);
+        const auto chosen =
+            files_.ToSave(QStringLiteral("Enregistrer la partie"),
+                          QStringLiteral("partie-%1.txt").arg(game_->Seed()), kGameFiles);
         if (!chosen) {
             return false;
         }
@@ -63,9 +62,9 @@ void FrmDuplicate::ExportClick() {
     if (!game_) {
         return;
     }
-    const auto chosen = files_.ToSave(QStringLiteral("Exporter la feuille de marque"),
-                                      QStringLiteral("feuille-%1.csv").arg(game_->Seed()),
-                                      kSheetFiles);
+    const auto chosen =
+        files_.ToSave(QStringLiteral("Exporter la feuille de marque"),
+                      QStringLiteral("feuille-%1.csv").arg(game_->Seed()), kSheetFiles);
     if (chosen) {
         // Windows-1252 bytes, as a French spreadsheet reads a CSV file by default.
         WriteFile(*chosen, QByteArray::fromStdString(SheetCsv(ScoreSheet(game_->Turns()))));

@@ -2,9 +2,8 @@
 // proposed, the move closed (by "Valider" or the time) with the top played and the best
 // moves listed, the score sheet.
 
-#include "duplicate/FrmDuplicate.h"
-
 #include "duplicate/FrmAnalyse.h"
+#include "duplicate/FrmDuplicate.h"
 #include "duplicate/ScoreSheet.h"
 #include "ui/Text.h"
 
@@ -78,9 +77,9 @@ void FrmDuplicate::ShowDraw() {
         const auto rows = ScoreSheet(game_->Turns());
         const int player = rows.empty() ? 0 : rows.back().playerTotal;
         const int top = rows.empty() ? 0 : rows.back().topTotal;
-        Ask(ui::ToQt(game_->EndReason()) + QStringLiteral("\r\nVous avez marqué %1 sur %2 (%3 du top).")
-                                               .arg(Points(player), Points(top),
-                                                    ui::ToQt(PercentText(player, top))),
+        Ask(ui::ToQt(game_->EndReason()) +
+                QStringLiteral("\r\nVous avez marqué %1 sur %2 (%3 du top).")
+                    .arg(Points(player), Points(top), ui::ToQt(PercentText(player, top))),
             ui::Buttons::Ok, ui::Icon::Information);
         return;
     }
@@ -108,9 +107,12 @@ void FrmDuplicate::ShowGameLine() {
     }
     QString line = QStringLiteral("Partie %1, coup %2").arg(game_->Seed()).arg(game_->MoveNumber());
     if (game_->Over()) {
-        line = QStringLiteral("Partie %1 : %2").arg(game_->Seed()).arg(ui::ToQt(game_->EndReason()));
+        line =
+            QStringLiteral("Partie %1 : %2").arg(game_->Seed()).arg(ui::ToQt(game_->EndReason()));
     } else if (!moveOpen_) {
-        line = QStringLiteral("Partie %1, coup %2 terminé").arg(game_->Seed()).arg(game_->MoveNumber() - 1);
+        line = QStringLiteral("Partie %1, coup %2 terminé")
+                   .arg(game_->Seed())
+                   .arg(game_->MoveNumber() - 1);
     }
     LblPartie->setText(line);
 }
@@ -132,8 +134,9 @@ void FrmDuplicate::SetPlaying(bool playing) {
 }
 
 void FrmDuplicate::ShowTime() {
-    LblTemps->setText(QStringLiteral("%1:%2").arg(secondsLeft_ / 60).arg(secondsLeft_ % 60, 2, 10,
-                                                                         QLatin1Char('0')));
+    LblTemps->setText(QStringLiteral("%1:%2")
+                          .arg(secondsLeft_ / 60)
+                          .arg(secondsLeft_ % 60, 2, 10, QLatin1Char('0')));
     SetColour(LblTemps, secondsLeft_ <= kHurrySeconds ? QColor(198, 40, 40) : QColor(0, 0, 0));
 }
 
@@ -159,7 +162,8 @@ void FrmDuplicate::EntryChanged() {
     PicPlateau->ShowMove(checked.move.word.empty() ? std::nullopt : std::optional(checked.move),
                          TileLook::Typed);
     if (checked.Legal()) {
-        LblPoints->setText(MoveText(checked.move) + QStringLiteral(" : ") + Points(checked.move.score));
+        LblPoints->setText(MoveText(checked.move) + QStringLiteral(" : ") +
+                           Points(checked.move.score));
         SetColour(LblPoints, QColor(0, 100, 0));
     } else {
         LblPoints->setText(ui::ToQt(checked.error));
@@ -192,7 +196,7 @@ void FrmDuplicate::ValiderClick() {
     }
     TimCompte->Stop();
     const std::vector<board::Move> ranked = game_->Moves();
-    const board::Move top = ranked.front();
+    const board::Move& top = ranked.front();
     const std::optional<board::Move> player = proposed_;
     studied_ = game_->Board();
     studiedDraw_ = game_->CurrentDraw()->Tiles();
@@ -231,14 +235,15 @@ void FrmDuplicate::ShowTops(const std::vector<board::Move>& ranked,
     const QString mark = QStringLiteral("   ◄ votre coup");
     bool marked = false;
     for (std::size_t i = 0; i < ranked.size() && i < static_cast<std::size_t>(kTopsShown); ++i) {
-        const bool mine = player && ranked[i].placement == player->placement &&
-                          ranked[i].word == player->word;
+        const bool mine =
+            player && ranked[i].placement == player->placement && ranked[i].word == player->word;
         marked = marked || mine;
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1. %2 : %3").arg(i + 1).arg(MoveText(ranked[i]), Points(ranked[i].score)) +
-                (mine ? mark : QString()),
-            LstTops);
+        LstTops->addItem(QStringLiteral("%1. %2 : %3")
+                             .arg(i + 1)
+                             .arg(MoveText(ranked[i]), Points(ranked[i].score)) +
+                         (mine ? mark : QString()));
         if (mine || i == 0) {
+            QListWidgetItem* item = LstTops->item(LstTops->count() - 1);
             QFont font = item->font();
             font.setBold(true);
             item->setFont(font);
@@ -258,10 +263,14 @@ void FrmDuplicate::ShowSheet() {
     GrdFeuille->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const SheetRow& row = rows[static_cast<std::size_t>(r)];
-        const QStringList cells = {QString::number(row.number), ui::ToQt(row.draw),
-                                   ui::ToQt(row.player), QString::number(row.playerScore),
-                                   ui::ToQt(row.top), QString::number(row.topScore),
-                                   QString::number(row.playerTotal), QString::number(row.topTotal),
+        const QStringList cells = {QString::number(row.number),
+                                   ui::ToQt(row.draw),
+                                   ui::ToQt(row.player),
+                                   QString::number(row.playerScore),
+                                   ui::ToQt(row.top),
+                                   QString::number(row.topScore),
+                                   QString::number(row.playerTotal),
+                                   QString::number(row.topTotal),
                                    ui::ToQt(PercentText(row.playerTotal, row.topTotal))};
         for (int c = 0; c < cells.size(); ++c) {
             GrdFeuille->setItem(r, c, new QTableWidgetItem(cells[c]));
@@ -270,12 +279,12 @@ void FrmDuplicate::ShowSheet() {
     if (!rows.empty()) {
         GrdFeuille->scrollToBottom();
     }
-    LblTotal->setText(rows.empty() ? QString()
-                                   : QStringLiteral("Total : %1 sur %2, %3 du top")
-                                         .arg(Points(rows.back().playerTotal),
-                                              Points(rows.back().topTotal),
-                                              ui::ToQt(PercentText(rows.back().playerTotal,
-                                                                   rows.back().topTotal))));
+    LblTotal->setText(
+        rows.empty()
+            ? QString()
+            : QStringLiteral("Total : %1 sur %2, %3 du top")
+                  .arg(Points(rows.back().playerTotal), Points(rows.back().topTotal),
+                       ui::ToQt(PercentText(rows.back().playerTotal, rows.back().topTotal))));
 }
 
 } // namespace zorvane::duplicate

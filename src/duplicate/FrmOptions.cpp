@@ -27,7 +27,8 @@ QSpinBox* MakeSpin(QWidget* parent, const QString& name, int most, const QString
 
 FrmOptions::FrmOptions(ui::Platform& platform)
     : LblDuree(new QLabel(QStringLiteral("Durée d'un coup :"), this)),
-      SpnMinutes(MakeSpin(this, QStringLiteral("SpnMinutes"), kMostSeconds / 60, QStringLiteral(" min"))),
+      SpnMinutes(
+          MakeSpin(this, QStringLiteral("SpnMinutes"), kMostSeconds / 60, QStringLiteral(" min"))),
       SpnSecondes(MakeSpin(this, QStringLiteral("SpnSecondes"), 59, QStringLiteral(" s"))),
       CmdEnregistrer(new QPushButton(QStringLiteral("Enregistrer"), this)),
       CmdAnnuler(new QPushButton(QStringLiteral("Annuler"), this)), platform_(platform) {
@@ -63,7 +64,8 @@ FrmOptions::FrmOptions(ui::Platform& platform)
 int FrmOptions::SavedSeconds(const ui::SettingsStore& settings) {
     const auto text = settings.Get(kApp, kSection, kKey);
     int seconds = 0;
-    if (!text || std::from_chars(text->data(), text->data() + text->size(), seconds).ec != std::errc() ||
+    if (!text ||
+        std::from_chars(text->data(), text->data() + text->size(), seconds).ec != std::errc() ||
         seconds < kLeastSeconds || seconds > kMostSeconds) {
         return kDefaultSeconds;
     }

@@ -61,13 +61,13 @@ std::string GameText(std::uint32_t seed, const std::vector<Turn>& turns,
                      const std::optional<Draw>& current) {
     std::string text = std::string(kFirstLine) + "\ngraine " + std::to_string(seed) + '\n';
     for (const Turn& turn : turns) {
-        text += "coup " + std::to_string(turn.number) + " tirage " + DrawText(turn.draw) +
-                " top " + MoveText(turn.top) + " joueur " +
+        text += "coup " + std::to_string(turn.number) + " tirage " + DrawText(turn.draw) + " top " +
+                MoveText(turn.top) + " joueur " +
                 (turn.player ? MoveText(*turn.player) : std::string("-")) + '\n';
     }
     if (current) {
-        text += "en cours " + std::to_string(turns.size() + 1) + " tirage " +
-                DrawText(*current) + '\n';
+        text +=
+            "en cours " + std::to_string(turns.size() + 1) + " tirage " + DrawText(*current) + '\n';
     }
     return text;
 }
@@ -99,8 +99,8 @@ GameTextResult ReadGameText(std::string_view text) {
         if (!game.current.empty()) {
             return fault(line, "rien n'est attendu après le tirage en cours."_cp);
         }
-        if (words[0] == "en" && words.size() == 5 && words[1] == "cours" &&
-            words[3] == "tirage" && words[2] == std::to_string(game.turns.size() + 1)) {
+        if (words[0] == "en" && words.size() == 5 && words[1] == "cours" && words[3] == "tirage" &&
+            words[2] == std::to_string(game.turns.size() + 1)) {
             game.current = words[4];
             continue;
         }

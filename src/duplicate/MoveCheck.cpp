@@ -74,7 +74,8 @@ std::vector<std::string> FormedWords(const board::Position& position, const boar
             after.push_back(position.At(r, c));
         }
         if (!before.empty() || !after.empty()) {
-            words.push_back(before + move.word[static_cast<std::size_t>(i)] + after);
+            before.push_back(move.word[static_cast<std::size_t>(i)]);
+            words.push_back(before.append(after));
         }
     }
     return words;
@@ -166,13 +167,13 @@ std::string Fault(const board::Position& position, std::string_view draw, board:
         !missing.empty()) {
         const bool jokerLeft = draw.find(board::kJoker) != std::string_view::npos &&
                                missing.find("joker") == std::string::npos;
-        return Join("Le mot "_cp, Quoted(move.word), " demande "_cp, missing,
-                    " que le tirage "_cp, draw, " n'a pas"_cp,
+        return Join("Le mot "_cp, Quoted(move.word), " demande "_cp, missing, " que le tirage "_cp,
+                    draw, " n'a pas"_cp,
                     jokerLeft ? " (la lettre d'un joker s'écrit en minuscule)."_cp : "."_cp);
     }
     if (position.IsBlank() && !CoversCentre(move)) {
-        return Join("Le premier mot doit passer par la case centrale H8 : "_cp,
-                    Quoted(move.word), " n'y passe pas."_cp);
+        return Join("Le premier mot doit passer par la case centrale H8 : "_cp, Quoted(move.word),
+                    " n'y passe pas."_cp);
     }
     if (!position.IsBlank() && !Connected(position, move)) {
         return Join("Le mot "_cp, Quoted(move.word),
@@ -215,10 +216,11 @@ CheckedMove CheckMove(const board::Position& position, std::string_view draw,
     }
     const auto placement = board::ReadPlacement(place);
     if (!placement) {
-        return {{}, Join("La case "_cp, Quoted(place),
-                         " n'existe pas : écrivez la ligne (A à O) puis la colonne (1 à 15) "
-                         "pour un mot horizontal (H4 MOTS), la colonne puis la ligne pour un "
-                         "mot vertical (4H MOTS)."_cp)};
+        return {{},
+                Join("La case "_cp, Quoted(place),
+                     " n'existe pas : écrivez la ligne (A à O) puis la colonne (1 à 15) "
+                     "pour un mot horizontal (H4 MOTS), la colonne puis la ligne pour un "
+                     "mot vertical (4H MOTS)."_cp)};
     }
     if (word.empty() || !more.empty()) {
         return {{*placement, word, 0},

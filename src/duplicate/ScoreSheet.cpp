@@ -34,9 +34,9 @@ std::string PercentText(int playerTotal, int topTotal) {
 }
 
 const std::vector<std::string>& SheetColumns() {
-    static const std::vector<std::string> columns = {
-        "Coup", "Tirage", "Votre coup", "Vos points", "Top", "Points du top",
-        "Votre total", "Total du top", "% du top"};
+    static const std::vector<std::string> columns = {"Coup",        "Tirage",       "Votre coup",
+                                                     "Vos points",  "Top",          "Points du top",
+                                                     "Votre total", "Total du top", "% du top"};
     return columns;
 }
 

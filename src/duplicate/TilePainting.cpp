@@ -62,8 +62,8 @@ void PaintSquare(QPainter& painter, const QRectF& square, board::Premium premium
     painter.fillRect(square, SquareColour(premium));
     painter.setPen(QColor(90, 110, 90));
     painter.drawRect(square);
-    const bool dark = premium == board::Premium::TripleWord ||
-                      premium == board::Premium::TripleLetter;
+    const bool dark =
+        premium == board::Premium::TripleWord || premium == board::Premium::TripleLetter;
     painter.setPen(dark ? Qt::white : QColor(40, 40, 60));
     painter.setFont(Sized(painter, square.height() * 0.34, true));
     painter.drawText(square, Qt::AlignCenter, QString::fromLatin1(PremiumLabel(premium)));
@@ -84,8 +84,7 @@ void PaintTile(QPainter& painter, const QRectF& square, char tile, TileLook look
     if (!joker) {
         painter.setFont(Sized(painter, face.height() * 0.28, true));
         painter.drawText(face.adjusted(0, 0, -face.width() * 0.08, -face.height() * 0.02),
-                         Qt::AlignRight | Qt::AlignBottom,
-                         QString::number(board::TileValue(tile)));
+                         Qt::AlignRight | Qt::AlignBottom, QString::number(board::TileValue(tile)));
     }
     painter.setBrush(Qt::NoBrush);
 }

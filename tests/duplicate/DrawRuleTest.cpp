@@ -97,10 +97,10 @@ TEST(DrawRule, EndsWhenNoDrawCanMeetTheRule) {
         int move;
         bool drawn;
     } cases[] = {
-        {"", "", 20, false},        {"EA", "", 20, false},       {"EB", "", 20, true},
+        {"", "", 20, false},           {"EA", "", 20, false},         {"EB", "", 20, true},
         {"", "BCDFGHJKLM", 20, false}, {"B", "CDFGHJKLMA", 20, true}, {"B", "CDFGHJKLMA", 1, false},
         {"", "BCDFGHJKLMA?", 1, true}, // the joker is the second vowel
-        {"AE", "IOUBCDF", 5, true},  // a refused draw can be followed by a good one
+        {"AE", "IOUBCDF", 5, true},    // a refused draw can be followed by a good one
     };
     for (const auto& c : cases) {
         TileBag bag;

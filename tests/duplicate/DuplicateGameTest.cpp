@@ -50,8 +50,7 @@ TEST(DuplicateGame, ASeededGameGoesToItsEndWithTheBestMoveAsTop) {
             ASSERT_FALSE(moves.empty());
             EXPECT_EQ(Written(moves.front()), turn.top) << seed << " move " << turn.number;
             ASSERT_TRUE(turn.player);
-            EXPECT_EQ(RankOf(moves, turn.player->score),
-                      moves[1].score == moves[0].score ? 1 : 2);
+            EXPECT_EQ(RankOf(moves, turn.player->score), moves[1].score == moves[0].score ? 1 : 2);
             tilesLaid += static_cast<int>(board::TilesPlaced(position, moves.front()).size());
             position = board::Play(position, moves.front());
         }
@@ -66,7 +65,7 @@ TEST(DuplicateGame, TheSavedFileReplaysTheSameGame) {
         game.Close(move == 2 ? std::nullopt : std::optional(game.Moves().back()));
     }
     const std::string text = game.SavedText();
-    const ReplayResult replayed = ReplayGame(Words(), *ReadGameText(text).game);
+    ReplayResult replayed = ReplayGame(Words(), *ReadGameText(text).game);
     ASSERT_TRUE(replayed.game) << replayed.error;
     EXPECT_EQ(replayed.game->SavedText(), text);
     EXPECT_EQ(replayed.game->Board(), game.Board());
@@ -93,9 +92,9 @@ TEST(DuplicateGame, AFileThatDisagreesWithItsSeedIsRefused) {
     EXPECT_EQ(changed("graine 5", "graine 6").rfind("Coup 1 : le tirage ", 0), 0U);
     std::string topScore = " ";
     topScore.append(std::to_string(second.top.score)).append(" joueur");
-    EXPECT_EQ(changed(topScore, " 1000 joueur"),
-              "Coup 2 : " + second.top.Text() + " vaut " + std::to_string(second.top.score) +
-                  " points, pas 1000.");
+    EXPECT_EQ(changed(topScore, " 1000 joueur"), "Coup 2 : " + second.top.Text() + " vaut " +
+                                                     std::to_string(second.top.score) +
+                                                     " points, pas 1000.");
     EXPECT_EQ(changed("top " + second.top.place, "top Z9").rfind("Coup 2 : la case Z9", 0), 0U);
     EXPECT_EQ(changed("en cours 3 tirage ", "en cours 3 tirage Q").rfind("Le tirage en cours", 0),
               0U);

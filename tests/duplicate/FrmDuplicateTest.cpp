@@ -4,11 +4,11 @@
 // opened again; the messages of illegal moves and the question before a game is lost; the
 // analysis window.
 
-#include "duplicate/FrmAnalyse.h"
 #include "duplicate/FrmDuplicate.h"
-#include "duplicate/ScoreSheet.h"
 
+#include "duplicate/FrmAnalyse.h"
 #include "duplicate/GameWordsSample.h"
+#include "duplicate/ScoreSheet.h"
 #include "support/Drive.h"
 #include "support/Transcript.h"
 #include "ui/Text.h"
@@ -30,15 +30,14 @@ struct Fixture {
 
     // The window, loaded, with moves of seconds.
     explicit Fixture(int seconds) {
-        fake.settings.values[ui::fake::FakeSettingsStore::Path("ZRVNDUP", "Options",
-                                                               "DureeCoup")] =
+        fake.settings.values[ui::fake::FakeSettingsStore::Path("ZRVNDUP", "Options", "DureeCoup")] =
             std::to_string(seconds);
         form = Open();
     }
 
     std::unique_ptr<FrmDuplicate> Open() {
-        auto window = std::make_unique<FrmDuplicate>(fake.platform, files,
-                                                     [this] { return &words; });
+        auto window =
+            std::make_unique<FrmDuplicate>(fake.platform, files, [this] { return &words; });
         window->NewSeed = [] { return 777U; };
         window->resize(1300, 720);
         return window;
@@ -159,12 +158,14 @@ private slots:
         Press(Qt::Key_Return);
         t.Step("move 2 typed as notation, Enter", {form.TxtCoup, form.LblPoints, form.LblPropose});
         Press(Qt::Key_Return, Qt::ControlModifier);
-        t.Step("Ctrl+Enter validates before the time", {form.LblPropose, form.LstTops, form.LblTotal});
+        t.Step("Ctrl+Enter validates before the time",
+               {form.LblPropose, form.LstTops, form.LblTotal});
         NoteSheet(t, form);
 
         Press(Qt::Key_Return);
         Press(Qt::Key_Return, Qt::ControlModifier);
-        t.Step("move 3: nothing proposed, validated", {form.LblPropose, form.LstTops, form.LblTotal});
+        t.Step("move 3: nothing proposed, validated",
+               {form.LblPropose, form.LstTops, form.LblTotal});
         NoteSheet(t, form);
 
         QTemporaryDir folder;
@@ -238,9 +239,8 @@ private slots:
         Press(Qt::Key_Return, Qt::ControlModifier);
         Press(Qt::Key_Return);
         const std::vector<board::Move>& moves = form.Game()->Moves();
-        const board::Move far = *std::find_if(moves.begin(), moves.end(), [](const board::Move& m) {
-            return m.word.size() >= 2;
-        });
+        const board::Move far = *std::find_if(
+            moves.begin(), moves.end(), [](const board::Move& m) { return m.word.size() >= 2; });
         // The same word on the first row touches nothing.
         form.TxtCoup->setFocus();
         form.TxtCoup->clear();

@@ -2,6 +2,7 @@
 // with the line named when a file is not one of ours.
 
 #include "duplicate/GameFile.h"
+
 #include "duplicate/ScoreSheet.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ TEST(ScoreSheet, PercentRoundsToTenths) {
     const struct {
         int player, top;
         const char* text;
-    } cases[] = {{43, 130, "33,1 %"}, {1, 8, "12,5 %"}, {2, 3, "66,7 %"},
+    } cases[] = {{43, 130, "33,1 %"}, {1, 8, "12,5 %"},    {2, 3, "66,7 %"},
                  {0, 50, "0,0 %"},    {72, 72, "100,0 %"}, {0, 0, "-"}};
     for (const auto& c : cases) {
         EXPECT_EQ(PercentText(c.player, c.top), c.text) << c.player << "/" << c.top;

@@ -1,10 +1,10 @@
 // The player's move as typed: its score when legal, and otherwise a French message that
 // names the word at fault; and moves typed on the board square by square.
 
-#include "duplicate/BoardTyping.h"
 #include "duplicate/MoveCheck.h"
 
 #include "data/Cp1252.h"
+#include "duplicate/BoardTyping.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -42,8 +42,8 @@ std::string Utf8(std::string_view cp1252) {
 }
 
 TEST(CheckMove, LegalMovesAreScoredAndOthersToldWhy) {
-    const data::WordGraph words = Graph({"MOTS", "MOT", "SOT", "SOTS", "OS", "TA", "AS", "MA",
-                                         "ZOO", "EMOTS"});
+    const data::WordGraph words =
+        Graph({"MOTS", "MOT", "SOT", "SOTS", "OS", "TA", "AS", "MA", "ZOO", "EMOTS"});
     const board::Position blank;
     const board::Position mots = WithMots();
     const struct {
@@ -59,7 +59,7 @@ TEST(CheckMove, LegalMovesAreScoredAndOthersToldWhy) {
         {mots, "ASBCDEF", "6H TA", 2, ""},     // down through the T of MOTS
         {mots, "AEBCDFG", "H3 EMOTS", 6, ""},
         {mots, "AEBCDFG", "H3 Emots", 6, ""}, // board letters in either case
-        {mots, "ASBCDEF", "I4 AS", 7, ""},     // and MA, OS across
+        {mots, "ASBCDEF", "I4 AS", 7, ""},    // and MA, OS across
         {blank, "MOTSABC", "", 0, "Écrivez un coup"},
         {blank, "MOTSABC", "Z4 MOTS", 0, "La case « Z4 » n'existe pas"},
         {blank, "MOTSABC", "H4", 0, "Écrivez la case puis un seul mot"},
@@ -67,15 +67,18 @@ TEST(CheckMove, LegalMovesAreScoredAndOthersToldWhy) {
         {blank, "MOTSABC", "H4 M0TS", 0, "Le mot « M0TS » ne doit contenir que des lettres"},
         {blank, "MOTSABC", "H8 M", 0, "Le mot « M » est trop court"},
         {blank, "MOTSABC", "H13 MOTS", 0, "Le mot « MOTS » sort du plateau"},
-        {mots, "MOTSABC", "H4 MATS", 0, "Le mot « MATS » ne va pas sur le plateau : la case H5 "
-                                        "porte déjà un O."},
+        {mots, "MOTSABC", "H4 MATS", 0,
+         "Le mot « MATS » ne va pas sur le plateau : la case H5 "
+         "porte déjà un O."},
         {mots, "ABCDEFG", "H4 MOT", 0, "Le mot « MOT » continue sur le plateau (case H7)"},
         {mots, "ABCDEFG", "H4 MOTS", 0, "Le mot « MOTS » est déjà en entier sur le plateau"},
         {blank, "MOABCDE", "H4 MOTS", 0, "Le mot « MOTS » demande T, S que le tirage MOABCDE"},
-        {blank, "MOT?ABC", "H5 MOTss", 0, "Le mot « MOTss » demande un joker que le tirage "
-                                          "MOT?ABC n'a pas."},
-        {blank, "MOTSABC", "H1 MOTS", 0, "Le premier mot doit passer par la case centrale H8 : "
-                                         "« MOTS »"},
+        {blank, "MOT?ABC", "H5 MOTss", 0,
+         "Le mot « MOTss » demande un joker que le tirage "
+         "MOT?ABC n'a pas."},
+        {blank, "MOTSABC", "H1 MOTS", 0,
+         "Le premier mot doit passer par la case centrale H8 : "
+         "« MOTS »"},
         {mots, "SOTABCD", "A1 SOT", 0, "Le mot « SOT » ne touche aucune lettre du plateau"},
         {blank, "ZOTSABC", "H8 ZOTS", 0, "Le mot « ZOTS » n'est pas admis au jeu."},
         {mots, "ASBCDEF", "7H SA", 0, "Le mot « SA » n'est pas admis au jeu."},
@@ -101,11 +104,11 @@ TEST(BoardTyping, LettersGoOnEmptySquaresAndBoardTilesJoinTheWord) {
         const char* entry;
         int nextRow, nextColumn; // from 0; 15 is off the board
     } cases[] = {
-        {"H2", "E", "H2 E", 7, 2},        // a gap before MOTS: not joined yet
-        {"H3", "E", "H3 EMOTS", 7, 7},    // joined, the cursor jumps past the tiles
-        {"H8", "E", "H4 MOTSE", 7, 8},    // tiles before the start join too
-        {"5G", "ST", "5G SOT", 9, 4},     // down through the O of H5
-        {"H14", "ABC", "H14 AB", 7, 15},  // what finds no square is left out
+        {"H2", "E", "H2 E", 7, 2},       // a gap before MOTS: not joined yet
+        {"H3", "E", "H3 EMOTS", 7, 7},   // joined, the cursor jumps past the tiles
+        {"H8", "E", "H4 MOTSE", 7, 8},   // tiles before the start join too
+        {"5G", "ST", "5G SOT", 9, 4},    // down through the O of H5
+        {"H14", "ABC", "H14 AB", 7, 15}, // what finds no square is left out
         {"A1", "", "", 0, 0},
     };
     for (const auto& c : cases) {
