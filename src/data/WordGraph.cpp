@@ -106,35 +106,53 @@ WordGraph::WordGraph(const std::vector<std::string_view>& words) {
     }
     const std::vector<Draft>& drafts = builder.Finish();
 
-    // Places are given breadth first from the root, then the edges are written out.
-    std::vector<Node> placeOf(drafts.size(), kNoNode);
+    // Nodes are numbered breadth first from the root (1), so that the nodes near the root,
+    // which every search reads, lie together; then the edges are written out.
+    std::vector<Node> numberOf(drafts.size(), kNoNode);
     std::vector<std::uint32_t> order;
     std::deque<std::uint32_t> waiting = {0};
-    Node next = 1;
     while (!waiting.empty()) {
         const std::uint32_t node = waiting.front();
         waiting.pop_front();
-        if (placeOf[node] != kNoNode || drafts[node].edges.empty()) {
+        if (numberOf[node] != kNoNode || drafts[node].edges.empty()) {
             continue;
         }
-        placeOf[node] = next;
-        next += static_cast<Node>(drafts[node].edges.size());
         order.push_back(node);
+        numberOf[node] = static_cast<Node>(order.size());
         for (const auto& edge : drafts[node].edges) {
             waiting.push_back(edge.second);
         }
     }
-    edges_.assign(next, 0);
+    firstEdge_.assign(order.size() + 1, 0);
     for (const std::uint32_t node : order) {
         const Draft& draft = drafts[node];
+        firstEdge_[numberOf[node]] = static_cast<std::uint32_t>(edges_.size());
         for (std::size_t i = 0; i < draft.edges.size(); ++i) {
             const auto [letter, child] = draft.edges[i];
-            edges_[placeOf[node] + i] = letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
-                                        (drafts[child].endsWord ? kEndsWord : 0) |
-                                        placeOf[child] << kNextShift;
+            edges_.push_back(letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
+                             (drafts[child].endsWord ? kEndsWord : 0) |
+                             numberOf[child] << kNextShift);
         }
     }
-    root_ = placeOf[0];
+    edges_.shrink_to_fit();
+    root_ = numberOf[0];
+    FillLettersAhead();
+}
+
+// The masks of one step are made from the children's masks of the step before, so the
+// steps are filled in turn, each over every node.
+void WordGraph::FillLettersAhead() {
+    ahead_.assign(firstEdge_.size(), {});
+    for (int steps = 1; steps <= kAhead; ++steps) {
+        const auto at = static_cast<std::size_t>(steps - 1);
+        for (Node node = 1; node < firstEdge_.size(); ++node) {
+            std::uint32_t letters = 0;
+            ForEachEdge(node, [&](const Edge& edge) {
+                letters |= steps == 1 ? 1U << edge.letter : ahead_[edge.next][at - 1];
+            });
+            ahead_[node][at] = letters;
+        }
+    }
 }
 
 WordGraph::Edge WordGraph::Follow(Node node, int letter) const {

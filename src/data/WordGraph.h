@@ -3,6 +3,7 @@
 // words that share an ending share its nodes. Built once from a sorted list; read by the
 // board's move generator, letter by letter, and by anyone asking whether a word is listed.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -36,7 +37,7 @@ public:
         if (node == kNoNode) {
             return;
         }
-        for (std::size_t at = node;; ++at) {
+        for (std::size_t at = firstEdge_[node];; ++at) {
             const std::uint32_t packed = edges_[at];
             visit(Edge{static_cast<int>(packed & kLetterMask), (packed & kEndsWord) != 0,
                        packed >> kNextShift});
@@ -49,12 +50,23 @@ public:
     // The edge of letter (0 ... 25) from node; letter -1 when there is none.
     Edge Follow(Node node, int letter) const;
 
+    // The letters that can stand `steps` places after node (1 for the next letter) on the
+    // way to the end of some word; every letter past kAhead steps.
+    static constexpr int kAhead = 8;
+    std::uint32_t LettersAhead(Node node, int steps) const {
+        return steps > kAhead ? (1U << 26) - 1 : ahead_[node][static_cast<std::size_t>(steps - 1)];
+    }
+
     // Whether the whole of word (capitals) is one of the words.
     bool Contains(std::string_view word) const;
 
     std::size_t WordCount() const { return wordCount_; }
-    std::size_t EdgeCount() const { return edges_.size() - 1; }
-    std::size_t Bytes() const { return edges_.capacity() * sizeof(std::uint32_t); }
+    std::size_t EdgeCount() const { return edges_.size(); }
+    std::size_t NodeCount() const { return firstEdge_.size() - 1; }
+    std::size_t Bytes() const {
+        return (edges_.capacity() + firstEdge_.capacity()) * sizeof(std::uint32_t) +
+               ahead_.capacity() * sizeof(ahead_[0]);
+    }
 
 private:
     static constexpr std::uint32_t kLetterMask = 31;
@@ -62,10 +74,14 @@ private:
     static constexpr std::uint32_t kEndsWord = 64;
     static constexpr int kNextShift = 7;
 
-    // Each node's edges side by side, the node named by the place of its first; place 0 is
-    // a filler so that no node has it.
+    void FillLettersAhead();
+
+    // Each node's edges side by side, from firstEdge_[node]; node 0 (kNoNode) has none.
     std::vector<std::uint32_t> edges_;
+    std::vector<std::uint32_t> firstEdge_ = std::vector<std::uint32_t>(1);
     Node root_ = kNoNode;
+    std::vector<std::array<std::uint32_t, kAhead>> ahead_ =
+        std::vector<std::array<std::uint32_t, kAhead>>(1); // LettersAhead by node
     std::size_t wordCount_ = 0;
 };
 

@@ -1,0 +1,128 @@
+// Every legal move of a draw over the shipped admitted words: an empty board with a full
+// draw, a game after eight moves (41 tiles) with two jokers; the brute-force oracle of the
+// tests on the same positions; the word graph's build, size and memory.
+
+#include "board/MoveGenerator.h"
+#include "check/AdmittedWords.h"
+#include "support/BoardOracle.h"
+#include "support/ShippedData.h"
+
+#include <benchmark/benchmark.h>
+#include <fstream>
+
+namespace {
+
+using namespace zorvane;
+
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+// A game played top after top from a shuffled bag (the top of each draw laid).
+constexpr std::string_view kMidGame = "...............\n"
+                                      "...............\n"
+                                      "...............\n"
+                                      "...............\n"
+                                      "...............\n"
+                                      "...............\n"
+                                      "..............H\n"
+                                      "...BIPALE.....I\n"
+                                      ".....O........S\n"
+                                      ".....K.M.P....S\n"
+                                      "....MENACAT...E\n"
+                                      ".....R.C.TAXIEZ\n"
+                                      ".......E.I.....\n"
+                                      ".......R.......\n"
+                                      "...RUSTAUDE....\n";
+
+struct Shipped {
+    std::vector<std::string> dico = data::SplitLines(bench::ReadResource("DICO", data::kIdDico));
+    check::AdmittedList admitted = check::AdmittedWords(dico, ZORVANE_DEFINITIONS_FILE);
+    data::WordGraph graph{admitted.words};
+};
+
+const Shipped& Data() {
+    static const Shipped shipped;
+    return shipped;
+}
+
+struct Case {
+    board::Position position;
+    std::string draw;
+};
+
+Case CaseOf(int number) {
+    if (number == 0) {
+        return {board::Position{}, "ESARTIN"};
+    }
+    return {*board::ReadPosition(kMidGame).position, "AERST??"};
+}
+
+void BM_Generate(benchmark::State& state) {
+    const Case c = CaseOf(static_cast<int>(state.range(0)));
+    std::size_t moves = 0;
+    for (auto _ : state) {
+        moves = board::GenerateMoves(c.position, c.draw, Data().graph).size();
+        benchmark::DoNotOptimize(moves);
+    }
+    state.counters["moves"] = static_cast<double>(moves);
+}
+BENCHMARK(BM_Generate)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+void BM_Oracle(benchmark::State& state) {
+    static const testing::BoardOracle oracle(
+        std::vector<std::string>(Data().admitted.words.begin(), Data().admitted.words.end()));
+    const Case c = CaseOf(static_cast<int>(state.range(0)));
+    std::size_t moves = 0;
+    for (auto _ : state) {
+        moves = oracle.Moves(c.position, c.draw).size();
+        benchmark::DoNotOptimize(moves);
+    }
+    state.counters["moves"] = static_cast<double>(moves);
+}
+BENCHMARK(BM_Oracle)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// From the split dictionary: one reading of the definitions file, then the graph.
+void BM_AdmittedWordsAndGraph(benchmark::State& state) {
+    for (auto _ : state) {
+        const check::AdmittedList admitted =
+            check::AdmittedWords(Data().dico, ZORVANE_DEFINITIONS_FILE);
+        const data::WordGraph graph(admitted.words);
+        benchmark::DoNotOptimize(graph.EdgeCount());
+    }
+}
+BENCHMARK(BM_AdmittedWordsAndGraph)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_GraphOnly(benchmark::State& state) {
+    for (auto _ : state) {
+        const data::WordGraph graph(Data().admitted.words);
+        benchmark::DoNotOptimize(graph.EdgeCount());
+    }
+}
+BENCHMARK(BM_GraphOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Not a timing: the graph's figures, and what building it adds to the resident memory.
+void BM_GraphFigures(benchmark::State& state) {
+    const long before = ResidentKilobytes();
+    const data::WordGraph graph(Data().admitted.words);
+    const long after = ResidentKilobytes();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(graph.EdgeCount());
+    }
+    state.counters["admitted_words"] = static_cast<double>(graph.WordCount());
+    state.counters["edges"] = static_cast<double>(graph.EdgeCount());
+    state.counters["graph_MB"] = static_cast<double>(graph.Bytes()) / (1024.0 * 1024.0);
+    state.counters["rss_MB_added"] = static_cast<double>(after - before) / 1024.0;
+}
+BENCHMARK(BM_GraphFigures)->Iterations(1);
+
+} // namespace
+
+BENCHMARK_MAIN();
