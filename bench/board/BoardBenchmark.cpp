@@ -7,6 +7,7 @@
 #include "support/BoardOracle.h"
 #include "support/ShippedData.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <fstream>
 
@@ -80,12 +81,15 @@ void BM_Oracle(benchmark::State& state) {
     static const testing::BoardOracle oracle(
         std::vector<std::string>(Data().admitted.words.begin(), Data().admitted.words.end()));
     const Case c = CaseOf(static_cast<int>(state.range(0)));
-    std::size_t moves = 0;
+    std::vector<board::Move> moves;
     for (auto _ : state) {
-        moves = oracle.Moves(c.position, c.draw).size();
-        benchmark::DoNotOptimize(moves);
+        moves = oracle.Moves(c.position, c.draw);
+        benchmark::DoNotOptimize(moves.data());
     }
-    state.counters["moves"] = static_cast<double>(moves);
+    state.counters["moves"] = static_cast<double>(moves.size());
+    // 1 when the generator finds the very same moves, scores and order.
+    state.counters["same_as_generator"] =
+        moves == board::GenerateMoves(c.position, c.draw, Data().graph) ? 1 : 0;
 }
 BENCHMARK(BM_Oracle)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -108,6 +112,60 @@ void BM_GraphOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_GraphOnly)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Could the graph serve the anagram search? Its walk alone, over the anagram list's words:
+// every word a draw spells, once, in graph order, before any ranking into the window's
+// order (which the index search gives with its words).
+struct AnagramWalk {
+    const data::WordGraph& graph;
+    std::array<int, 26> held{};
+    int jokers = 0;
+    std::size_t found = 0;
+
+    void From(data::WordGraph::Node node, int depth) {
+        graph.ForEachEdge(node, [&](const data::WordGraph::Edge& edge) {
+            const bool real = held[static_cast<std::size_t>(edge.letter)] > 0;
+            if (!real && jokers == 0) {
+                return;
+            }
+            real ? --held[static_cast<std::size_t>(edge.letter)] : --jokers;
+            found += edge.endsWord && depth >= 1 ? 1 : 0;
+            From(edge.next, depth + 1);
+            real ? ++held[static_cast<std::size_t>(edge.letter)] : ++jokers;
+        });
+    }
+};
+
+const data::WordGraph& AnagramGraph() {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> list = data::SplitLines(bench::ReadResource("ANA", data::kIdAna));
+        for (std::string& word : list) {
+            word.erase(word.find_last_not_of('\0') + 1);
+        }
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+        return list;
+    }();
+    static const data::WordGraph graph(std::vector<std::string_view>(words.begin(), words.end()));
+    return graph;
+}
+
+void BM_GraphAnagramWalk(benchmark::State& state, std::string_view draw) {
+    AnagramWalk walk{AnagramGraph()};
+    for (const char c : draw) {
+        c == '?' ? ++walk.jokers : ++walk.held[static_cast<std::size_t>(c - 'A')];
+    }
+    for (auto _ : state) {
+        walk.found = 0;
+        walk.From(walk.graph.Root(), 0);
+        benchmark::DoNotOptimize(walk.found);
+    }
+    state.counters["words"] = static_cast<double>(walk.found);
+}
+BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTI?, "ESARTI?");
+BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTIN, "ESARTIN");
+BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTINLUOC?, "ESARTINLUOC?");
+BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTINLUOCD, "ESARTINLUOCD");
+
 // Not a timing: the graph's figures, and what building it adds to the resident memory.
 void BM_GraphFigures(benchmark::State& state) {
     const long before = ResidentKilobytes();
@@ -117,6 +175,7 @@ void BM_GraphFigures(benchmark::State& state) {
         benchmark::DoNotOptimize(graph.EdgeCount());
     }
     state.counters["admitted_words"] = static_cast<double>(graph.WordCount());
+    state.counters["nodes"] = static_cast<double>(graph.NodeCount());
     state.counters["edges"] = static_cast<double>(graph.EdgeCount());
     state.counters["graph_MB"] = static_cast<double>(graph.Bytes()) / (1024.0 * 1024.0);
     state.counters["rss_MB_added"] = static_cast<double>(after - before) / 1024.0;
