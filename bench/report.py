@@ -101,8 +101,9 @@ def board_section(runs, counters):
     if figures:
         f = counters[figures[0]]
         lines += ["", "Word graph of the admitted words: %d words, %d nodes, %d edges, %.1f MB with its "
-                  "look-ahead table; resident memory it added when built: %.1f MB." % (
-                      f["admitted_words"], f["nodes"], f["edges"], f["graph_MB"], f["rss_MB_added"])]
+                  "letters-ahead table. Resident memory of the benchmark once it holds the split "
+                  "dictionary, the admitted words and the graph: %.0f MB." % (
+                      f["admitted_words"], f["nodes"], f["edges"], f["graph_MB"], f["rss_MB_with_graph"])]
     return lines + [""]
 
 

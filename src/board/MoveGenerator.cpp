@@ -149,6 +149,41 @@ RankKey KeyOf(int score, std::string_view word, const Placement& placement) {
     return bits.Key();
 }
 
+// The score field, the key's first: bits 114 to 99 of 115, so bits 50 to 35 of the high word.
+std::uint64_t ScoreField(const RankKey& key) {
+    return key.first >> (115 - 64 - kScoreBits) & 0xFFFF;
+}
+
+// Keys spread by score first (many moves share few scores), then each score's keys sorted.
+void SortKeys(std::vector<RankKey>& keys) {
+    if (keys.empty()) {
+        return;
+    }
+    std::uint64_t low = ScoreField(keys.front());
+    std::uint64_t high = low;
+    for (const RankKey& key : keys) {
+        low = std::min(low, ScoreField(key));
+        high = std::max(high, ScoreField(key));
+    }
+    std::vector<std::size_t> starts(high - low + 2, 0);
+    for (const RankKey& key : keys) {
+        ++starts[ScoreField(key) - low + 1];
+    }
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+        starts[i] += starts[i - 1];
+    }
+    std::vector<RankKey> spread(keys.size());
+    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+    for (const RankKey& key : keys) {
+        spread[next[ScoreField(key) - low]++] = key;
+    }
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+        std::sort(spread.begin() + static_cast<std::ptrdiff_t>(starts[i]),
+                  spread.begin() + static_cast<std::ptrdiff_t>(starts[i + 1]));
+    }
+    keys = std::move(spread);
+}
+
 Move MoveOf(RankKey key) {
     KeyBits bits(key);
     std::uint64_t jokers = bits.Take(kSize);
@@ -368,7 +403,7 @@ std::vector<Move> GenerateMoves(const Position& position, std::string_view draw,
             walker.Walk(direction, line);
         }
     }
-    std::sort(keys.begin(), keys.end());
+    SortKeys(keys);
     std::vector<Move> moves;
     moves.reserve(keys.size());
     for (const RankKey& key : keys) {

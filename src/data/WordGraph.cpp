@@ -106,51 +106,53 @@ WordGraph::WordGraph(const std::vector<std::string_view>& words) {
     }
     const std::vector<Draft>& drafts = builder.Finish();
 
-    // Nodes are numbered breadth first from the root (1), so that the nodes near the root,
-    // which every search reads, lie together; then the edges are written out.
-    std::vector<Node> numberOf(drafts.size(), kNoNode);
+    // Nodes are placed breadth first from the root, so that the nodes near the root, which
+    // every search reads, lie together; then their cells are written out.
+    std::vector<Node> placeOf(drafts.size(), kNoNode);
     std::vector<std::uint32_t> order;
     std::deque<std::uint32_t> waiting = {0};
+    std::size_t next = kAhead;
     while (!waiting.empty()) {
         const std::uint32_t node = waiting.front();
         waiting.pop_front();
-        if (numberOf[node] != kNoNode || drafts[node].edges.empty()) {
+        if (placeOf[node] != kNoNode || drafts[node].edges.empty()) {
             continue;
         }
         order.push_back(node);
-        numberOf[node] = static_cast<Node>(order.size());
+        placeOf[node] = static_cast<Node>(next);
+        next += kAhead + drafts[node].edges.size();
         for (const auto& edge : drafts[node].edges) {
             waiting.push_back(edge.second);
         }
     }
-    firstEdge_.assign(order.size() + 1, 0);
+    cells_.assign(next, 0);
+    std::vector<Node> nodes;
     for (const std::uint32_t node : order) {
         const Draft& draft = drafts[node];
-        firstEdge_[numberOf[node]] = static_cast<std::uint32_t>(edges_.size());
+        nodes.push_back(placeOf[node]);
         for (std::size_t i = 0; i < draft.edges.size(); ++i) {
             const auto [letter, child] = draft.edges[i];
-            edges_.push_back(letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
-                             (drafts[child].endsWord ? kEndsWord : 0) |
-                             numberOf[child] << kNextShift);
+            cells_[placeOf[node] + kAhead + i] =
+                letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
+                (drafts[child].endsWord ? kEndsWord : 0) | placeOf[child] << kNextShift;
         }
     }
-    edges_.shrink_to_fit();
-    root_ = numberOf[0];
-    FillLettersAhead();
+    nodeCount_ = nodes.size();
+    root_ = placeOf[0];
+    FillLettersAhead(nodes);
 }
 
 // The masks of one step are made from the children's masks of the step before, so the
 // steps are filled in turn, each over every node.
-void WordGraph::FillLettersAhead() {
-    ahead_.assign(firstEdge_.size(), {});
+void WordGraph::FillLettersAhead(const std::vector<Node>& nodes) {
     for (int steps = 1; steps <= kAhead; ++steps) {
         const auto at = static_cast<std::size_t>(steps - 1);
-        for (Node node = 1; node < firstEdge_.size(); ++node) {
+        for (const Node node : nodes) {
             std::uint32_t letters = 0;
             ForEachEdge(node, [&](const Edge& edge) {
-                letters |= steps == 1 ? 1U << edge.letter : ahead_[edge.next][at - 1];
+                letters |= steps == 1 ? 1U << edge.letter : cells_[edge.next + at - 1];
             });
-            ahead_[node][at] = letters;
+            cells_[node + at] = letters;
         }
     }
 }
