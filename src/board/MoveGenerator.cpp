@@ -243,7 +243,7 @@ public:
                 empties = square.anchor ? 1 : std::min(kFar, empties + 1);
                 if (square.anchor) {
                     const char after =
-                        i + 1 < kSize ? squares_[static_cast<std::size_t>(i + 1)].tile : kEmpty;
+                        i + 1 < kSize ? squares_[static_cast<std::size_t>(i) + 1].tile : kEmpty;
                     constrained = square.allowed != kAnyLetter ? i : after != kEmpty ? i + 1 : -1;
                     constrainedLetters = square.allowed != kAnyLetter ? square.allowed
                                          : after != kEmpty ? 1U << (LetterOf(after) - 'A')
