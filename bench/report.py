@@ -68,6 +68,45 @@ def cli_section(folder):
     return lines + [""]
 
 
+def board_section(runs, counters):
+    """The move generator beside the brute-force oracle, the word graph, from board_benchmark."""
+    cases = {"0": "empty board, draw ESARTIN", "1": "41 tiles, draw AERST??"}
+    targets = {"0": "≤ 5 ms", "1": "≤ 20 ms"}
+    lines = ["## Board: every legal move of a draw (zorvane-cli top)", "",
+             "| what | min | median | max | target | moves |", "|---|---|---|---|---|---|"]
+    for case, label in cases.items():
+        for kind, name in (("generator", "BM_Generate/%s" % case), ("brute-force oracle", "BM_Oracle/%s" % case)):
+            found = find(runs, name + "/")
+            if found:
+                extra = counters[found[0]]
+                same = "" if "same_as_generator" not in extra else (
+                    ", same moves as the generator" if extra["same_as_generator"] == 1 else ", DIFFERENT moves")
+                lines.append(row("%s, %s" % (kind, label), runs[found[0]],
+                                 targets[case] if kind == "generator" else "",
+                                 "%d%s" % (extra.get("moves", 0), same)))
+    build = find(runs, "BM_AdmittedWordsAndGraph") + find(runs, "BM_GraphOnly")
+    lines += ["", "| what | min | median | max | target |", "|---|---|---|---|---|"]
+    labels = {"BM_AdmittedWordsAndGraph": "admitted words (one reading of the definitions file) and graph",
+              "BM_GraphOnly": "graph of the admitted words"}
+    for name in build:
+        lines.append(row(labels[name.split("/")[0]], runs[name]))
+    walks = find(runs, "BM_GraphAnagramWalk/")
+    if walks:
+        lines += ["", "The same kind of graph over the anagram list, walked for a draw (words found once, "
+                  "in graph order, not yet in the window's order):", "",
+                  "| what | min | median | max | words |", "|---|---|---|---|---|"]
+        for name in walks:
+            lines.append(row("graph walk, " + name.split("/", 1)[1], runs[name], "%d" % counters[name]["words"]))
+    figures = find(runs, "BM_GraphFigures")
+    if figures:
+        f = counters[figures[0]]
+        lines += ["", "Word graph of the admitted words: %d words, %d nodes, %d edges, %.1f MB with its "
+                  "letters-ahead table. Resident memory of the benchmark once it holds the split "
+                  "dictionary, the admitted words and the graph: %.0f MB." % (
+                      f["admitted_words"], f["nodes"], f["edges"], f["graph_MB"], f["rss_MB_with_graph"])]
+    return lines + [""]
+
+
 def main():
     folder = sys.argv[1]
     runs, counters, context = load_runs(folder)
@@ -110,6 +149,8 @@ def main():
             lines.append(row("plain scan, " + draw, plain, "", ""))
     section("Anagram search (minimum length 2)", head + " index vs plain |", lines)
     out.extend(cli_section(folder))
+
+    out.extend(board_section(runs, counters))
 
     lines = [row(n.replace("BM_ResultsPainted/", "results painted, "), runs[n],
                  "≤ 100 ms" if len(n.split("/", 1)[1]) == 12 else "")

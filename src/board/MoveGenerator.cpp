@@ -20,7 +20,34 @@ struct Square {
     std::uint32_t allowed = kAnyLetter;
     bool anchor = false;
     int emptiesToAnchor = kFar; // empty squares from here to the next anchor, both counted
+    // Before the first tile is laid, a word starting on or before this square must put one of
+    // these letters `ahead` squares on, at the next anchor or the tile just after it (0: no
+    // such square).
+    int ahead = 0;
+    std::uint32_t aheadLetters = kAnyLetter;
+    // For the score of a tile laid here: the premium, and the word it makes the other way.
+    int letterFactor = 1;
+    int wordFactor = 1;
+    bool crosses = false; // a tile touches it the other way
+    int crossSum = 0;     // what those tiles are worth
 };
+
+// The tiles that touch an empty square the other way: whether there are any, their worth.
+std::pair<bool, int> CrossTiles(const Position& position, Direction direction, int row,
+                                int column) {
+    const int dr = direction == Direction::Across ? 1 : 0;
+    const int dc = 1 - dr;
+    bool crosses = false;
+    int sum = 0;
+    for (const int way : {-1, 1}) {
+        for (int r = row + way * dr, c = column + way * dc; !position.IsEmptyOrOff(r, c);
+             r += way * dr, c += way * dc) {
+            crosses = true;
+            sum += TileValue(position.At(r, c));
+        }
+    }
+    return {crosses, sum};
+}
 
 // The square at place i of line number `line` running `direction`.
 std::pair<int, int> SquareOf(Direction direction, int line, int i) {
@@ -64,25 +91,133 @@ std::uint32_t CrossCheck(const Position& position, Direction direction, int row,
     return allowed;
 }
 
-bool IsAnchor(const Position& position, int row, int column) {
-    if (position.IsBlank()) {
+bool IsAnchor(const Position& position, bool blank, int row, int column) {
+    if (blank) {
         return row == kCentre && column == kCentre;
     }
     return !position.IsEmptyOrOff(row - 1, column) || !position.IsEmptyOrOff(row + 1, column) ||
            !position.IsEmptyOrOff(row, column - 1) || !position.IsEmptyOrOff(row, column + 1);
 }
 
+// The order of RanksBefore packed into 128 bits, most significant first: the score turned
+// so that higher comes first (16 bits), the word in capitals at 5 bits a letter, zeros after
+// it so that a word comes before a longer one it begins (75), direction, row and column
+// (9), then one bit per letter for a joker (15), first letter highest: 115 bits. A key
+// holds the whole move, so the generator ranks keys and makes moves of them at the end.
+using RankKey = std::pair<std::uint64_t, std::uint64_t>;
+
+constexpr int kScoreBits = 16;
+constexpr int kLetterBits = 5;
+constexpr int kPlaceBits = 4;
+
+// Fields pushed in from the right of a 128-bit number; every key holds the same fields, so
+// keys compare as the fields do, first field first.
+class KeyBits {
+public:
+    explicit KeyBits(RankKey key = {0, 0}) : key_(key) {}
+    void Put(std::uint64_t value, int bits) {
+        key_.first = key_.first << bits | key_.second >> (64 - bits);
+        key_.second = key_.second << bits | value;
+    }
+    // Takes back the field pushed in last.
+    std::uint64_t Take(int bits) {
+        const std::uint64_t value = key_.second & ((std::uint64_t{1} << bits) - 1);
+        key_.second = key_.second >> bits | key_.first << (64 - bits);
+        key_.first >>= bits;
+        return value;
+    }
+    RankKey Key() const { return key_; }
+
+private:
+    RankKey key_;
+};
+
+RankKey KeyOf(int score, std::string_view word, const Placement& placement) {
+    KeyBits bits;
+    bits.Put(static_cast<std::uint64_t>(0xFFFF - std::clamp(score, 0, 0xFFFF)), kScoreBits);
+    std::uint64_t jokers = 0;
+    for (std::size_t i = 0; i < kSize; ++i) {
+        const char letter = i < word.size() ? word[i] : '\0';
+        bits.Put(letter == '\0' ? 0 : static_cast<std::uint64_t>(LetterOf(letter) - 'A' + 1),
+                 kLetterBits);
+        jokers = jokers << 1 | (IsJokerTile(letter) ? 1 : 0);
+    }
+    bits.Put(placement.direction == Direction::Across ? 0 : 1, 1);
+    bits.Put(static_cast<std::uint64_t>(placement.row), kPlaceBits);
+    bits.Put(static_cast<std::uint64_t>(placement.column), kPlaceBits);
+    bits.Put(jokers, kSize);
+    return bits.Key();
+}
+
+// The score field, the key's first: bits 114 to 99 of 115, so bits 50 to 35 of the high word.
+std::uint64_t ScoreField(const RankKey& key) {
+    return key.first >> (115 - 64 - kScoreBits) & 0xFFFF;
+}
+
+// Keys spread by score first (many moves share few scores), then each score's keys sorted.
+void SortKeys(std::vector<RankKey>& keys) {
+    if (keys.empty()) {
+        return;
+    }
+    std::uint64_t low = ScoreField(keys.front());
+    std::uint64_t high = low;
+    for (const RankKey& key : keys) {
+        low = std::min(low, ScoreField(key));
+        high = std::max(high, ScoreField(key));
+    }
+    std::vector<std::size_t> starts(high - low + 2, 0);
+    for (const RankKey& key : keys) {
+        ++starts[ScoreField(key) - low + 1];
+    }
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+        starts[i] += starts[i - 1];
+    }
+    std::vector<RankKey> spread(keys.size());
+    std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+    for (const RankKey& key : keys) {
+        spread[next[ScoreField(key) - low]++] = key;
+    }
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+        std::sort(spread.begin() + static_cast<std::ptrdiff_t>(starts[i]),
+                  spread.begin() + static_cast<std::ptrdiff_t>(starts[i + 1]));
+    }
+    keys = std::move(spread);
+}
+
+Move MoveOf(RankKey key) {
+    KeyBits bits(key);
+    std::uint64_t jokers = bits.Take(kSize);
+    Move move;
+    move.placement.column = static_cast<int>(bits.Take(kPlaceBits));
+    move.placement.row = static_cast<int>(bits.Take(kPlaceBits));
+    move.placement.direction = bits.Take(1) == 0 ? Direction::Across : Direction::Down;
+    std::array<char, kSize> letters{};
+    for (int i = kSize - 1; i >= 0; --i) {
+        const auto code = static_cast<char>(bits.Take(kLetterBits));
+        const bool joker = (jokers & 1) != 0;
+        jokers >>= 1;
+        letters[static_cast<std::size_t>(i)] =
+            code == 0 ? '\0' : static_cast<char>((joker ? 'a' : 'A') + code - 1);
+    }
+    move.word.assign(letters.data(), std::find(letters.begin(), letters.end(), '\0'));
+    move.score = 0xFFFF - static_cast<int>(bits.Take(kScoreBits));
+    return move;
+}
+
 class LineWalker {
 public:
     LineWalker(const Position& position, std::string_view draw, const WordGraph& words,
-               std::vector<Move>& moves)
-        : position_(position), words_(words), drawSize_(static_cast<int>(draw.size())),
-          moves_(moves) {
+               std::vector<RankKey>& keys)
+        : position_(position), blank_(position.IsBlank()), words_(words),
+          drawSize_(static_cast<int>(draw.size())), keys_(keys) {
         for (const char tile : draw) {
             if (tile == kJoker) {
                 ++jokers_;
+                ++tiles_;
             } else if (IsLetterTile(tile)) {
                 ++letters_[static_cast<std::size_t>(tile - 'A')];
+                held_ |= 1U << (tile - 'A');
+                ++tiles_;
             }
         }
     }
@@ -91,20 +226,37 @@ public:
         direction_ = direction;
         line_ = line;
         int empties = kFar;
+        int constrained = -1; // the square that the next anchor constrains
+        std::uint32_t constrainedLetters = kAnyLetter;
         for (int i = kSize - 1; i >= 0; --i) {
             const auto [row, column] = SquareOf(direction, line, i);
             Square& square = squares_[static_cast<std::size_t>(i)];
             square = Square{position_.At(row, column)};
             if (square.tile == kEmpty) {
                 square.allowed = CrossCheck(position_, direction, row, column, words_);
-                square.anchor = IsAnchor(position_, row, column);
+                square.anchor = IsAnchor(position_, blank_, row, column);
+                const Premium premium = PremiumAt(row, column);
+                square.letterFactor = LetterFactor(premium);
+                square.wordFactor = WordFactor(premium);
+                std::tie(square.crosses, square.crossSum) =
+                    CrossTiles(position_, direction, row, column);
                 empties = square.anchor ? 1 : std::min(kFar, empties + 1);
+                if (square.anchor) {
+                    const char after =
+                        i + 1 < kSize ? squares_[static_cast<std::size_t>(i) + 1].tile : kEmpty;
+                    constrained = square.allowed != kAnyLetter ? i : after != kEmpty ? i + 1 : -1;
+                    constrainedLetters = square.allowed != kAnyLetter ? square.allowed
+                                         : after != kEmpty ? 1U << (LetterOf(after) - 'A')
+                                                           : kAnyLetter;
+                }
+                square.ahead = constrained < 0 ? 0 : constrained - i + 1;
+                square.aheadLetters = constrainedLetters;
             }
             square.emptiesToAnchor = empties;
         }
         for (int start = 0; start < kSize; ++start) {
             if ((start == 0 || squares_[static_cast<std::size_t>(start - 1)].tile == kEmpty) &&
-                squares_[static_cast<std::size_t>(start)].emptiesToAnchor <= TilesLeft()) {
+                squares_[static_cast<std::size_t>(start)].emptiesToAnchor <= tiles_) {
                 start_ = start;
                 Extend(start, words_.Root(), false, false);
             }
@@ -112,12 +264,21 @@ public:
     }
 
 private:
-    int TilesLeft() const {
-        int left = jokers_;
-        for (const int count : letters_) {
-            left += count;
+    // Whether a word standing at node before square i, with `left` tiles, may still become a
+    // move: the tile of square i must be able to follow; before the word touches anything,
+    // it must reach the next anchor and the letter that anchor asks for. Checked before
+    // going on, it spares a step for each letter that leads nowhere.
+    bool Promising(int i, WordGraph::Node node, bool connected, int left) const {
+        if (i == kSize) {
+            return true;
         }
-        return left;
+        const Square& square = squares_[static_cast<std::size_t>(i)];
+        if (square.tile != kEmpty) {
+            return (words_.LettersAhead(node, 1) >> (LetterOf(square.tile) - 'A') & 1) != 0;
+        }
+        return connected || (square.emptiesToAnchor <= left &&
+                             (square.ahead == 0 || (words_.LettersAhead(node, square.ahead) &
+                                                    square.aheadLetters) != 0));
     }
 
     // The word runs from start_ to before i; node is where it stands in the graph.
@@ -135,62 +296,90 @@ private:
             const WordGraph::Edge edge = words_.Follow(node, LetterOf(square.tile) - 'A');
             if (edge.letter >= 0) {
                 word_[static_cast<std::size_t>(length)] = square.tile;
+                score_.main += TileValue(square.tile);
                 Extend(i + 1, edge.next, edge.endsWord, connected);
+                score_.main -= TileValue(square.tile);
             }
             return;
         }
-        const int left = TilesLeft();
-        if (left == 0 || (!connected && square.emptiesToAnchor > left)) {
+        const int left = tiles_ - laid_;
+        // The letters a tile of the draw can stand for here.
+        const std::uint32_t usable = square.allowed & (jokers_ > 0 ? kAnyLetter : held_);
+        if (left == 0 || usable == 0 || !Promising(i, node, connected, left)) {
             return;
         }
+        const bool linked = connected || square.anchor;
         words_.ForEachEdge(node, [&](const WordGraph::Edge& edge) {
-            if ((square.allowed >> edge.letter & 1) == 0) {
+            const std::uint32_t bit = 1U << edge.letter;
+            if ((usable & bit) == 0 || !Promising(i + 1, edge.next, linked, left - 1)) {
                 return;
             }
             const char letter = static_cast<char>('A' + edge.letter);
             int& count = letters_[static_cast<std::size_t>(edge.letter)];
-            ++laid_;
             if (count > 0) {
-                --count;
-                word_[static_cast<std::size_t>(length)] = letter;
-                Extend(i + 1, edge.next, edge.endsWord, connected || square.anchor);
+                if (--count == 0) {
+                    held_ &= ~bit;
+                }
+                Lay(i, letter, TileValue(letter), edge, linked);
                 ++count;
+                held_ |= bit;
             }
             if (jokers_ > 0) {
                 --jokers_;
-                word_[static_cast<std::size_t>(length)] = static_cast<char>(letter + 32);
-                Extend(i + 1, edge.next, edge.endsWord, connected || square.anchor);
+                Lay(i, static_cast<char>(letter + 32), 0, edge, linked);
                 ++jokers_;
             }
-            --laid_;
         });
     }
 
-    void Record(int length) {
-        const auto [row, column] = SquareOf(direction_, line_, start_);
-        Move move{{direction_, row, column},
-                  std::string(word_.data(), static_cast<std::size_t>(length)),
-                  0};
-        // A single tile that also makes a word across is listed with the across moves.
-        if (direction_ == Direction::Down && laid_ == 1) {
-            for (int i = 0; i < length; ++i) {
-                const int r = row + i;
-                if (position_.IsEmpty(r, column) && (!position_.IsEmptyOrOff(r, column - 1) ||
-                                                     !position_.IsEmptyOrOff(r, column + 1))) {
-                    return;
-                }
-            }
+    // Lays a tile shown as `shown`, worth value, on empty square i, and goes on.
+    void Lay(int i, char shown, int value, const WordGraph::Edge& edge, bool linked) {
+        const Square& square = squares_[static_cast<std::size_t>(i)];
+        const Score before = score_;
+        const int worth = value * square.letterFactor;
+        score_.main += worth;
+        score_.factor *= square.wordFactor;
+        if (square.crosses) {
+            score_.cross += (square.crossSum + worth) * square.wordFactor;
+            ++score_.crossing;
         }
-        move.score = ScoreMove(position_, move, drawSize_);
-        moves_.push_back(std::move(move));
+        word_[static_cast<std::size_t>(i - start_)] = shown;
+        ++laid_;
+        Extend(i + 1, edge.next, edge.endsWord, linked);
+        --laid_;
+        score_ = before;
+    }
+
+    void Record(int length) {
+        // A single tile that also makes a word across is listed with the across moves.
+        if (direction_ == Direction::Down && laid_ == 1 && score_.crossing == 1) {
+            return;
+        }
+        const auto [row, column] = SquareOf(direction_, line_, start_);
+        const bool bingo = laid_ == kRackSize && drawSize_ == kRackSize;
+        keys_.push_back(
+            KeyOf(score_.main * score_.factor + score_.cross + (bingo ? kBingoBonus : 0),
+                  std::string_view(word_.data(), static_cast<std::size_t>(length)),
+                  {direction_, row, column}));
     }
 
     const Position& position_;
+    bool blank_; // the first move: H8 is the one anchor
     const WordGraph& words_;
     int drawSize_;
-    std::vector<Move>& moves_;
+    std::vector<RankKey>& keys_;
+    // The score of the tiles laid so far: the main word's sum and factor, the cross words.
+    struct Score {
+        int main = 0;
+        int factor = 1;
+        int cross = 0;
+        int crossing = 0; // laid tiles that make a cross word
+    };
+    Score score_;
     std::array<int, 26> letters_{};
+    std::uint32_t held_ = 0; // the letters of which the draw still has a tile
     int jokers_ = 0;
+    int tiles_ = 0; // letters and jokers of the draw
     int laid_ = 0;
     Direction direction_ = Direction::Across;
     int line_ = 0;
@@ -199,34 +388,27 @@ private:
     std::array<char, kSize> word_{};
 };
 
-std::string Capitals(const std::string& word) {
-    std::string upper = word;
-    std::transform(upper.begin(), upper.end(), upper.begin(), LetterOf);
-    return upper;
-}
-
 } // namespace
 
 bool RanksBefore(const Move& a, const Move& b) {
-    if (a.score != b.score) {
-        return a.score > b.score;
-    }
-    const std::string capitalsA = Capitals(a.word);
-    const std::string capitalsB = Capitals(b.word);
-    return std::tie(capitalsA, a.placement.direction, a.placement.row, a.placement.column, a.word) <
-           std::tie(capitalsB, b.placement.direction, b.placement.row, b.placement.column, b.word);
+    return KeyOf(a.score, a.word, a.placement) < KeyOf(b.score, b.word, b.placement);
 }
 
 std::vector<Move> GenerateMoves(const Position& position, std::string_view draw,
                                 const WordGraph& words) {
-    std::vector<Move> moves;
-    LineWalker walker(position, draw, words, moves);
+    std::vector<RankKey> keys;
+    LineWalker walker(position, draw, words, keys);
     for (const Direction direction : {Direction::Across, Direction::Down}) {
         for (int line = 0; line < kSize; ++line) {
             walker.Walk(direction, line);
         }
     }
-    std::sort(moves.begin(), moves.end(), RanksBefore);
+    SortKeys(keys);
+    std::vector<Move> moves;
+    moves.reserve(keys.size());
+    for (const RankKey& key : keys) {
+        moves.push_back(MoveOf(key));
+    }
     return moves;
 }
 

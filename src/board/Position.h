@@ -14,12 +14,8 @@ namespace zorvane::board {
 class Position {
 public:
     // What stands on a square: kEmpty, a capital, or a small letter for a joker.
-    char At(int row, int column) const {
-        return squares_[static_cast<std::size_t>(row * kSize + column)];
-    }
-    void Set(int row, int column, char tile) {
-        squares_[static_cast<std::size_t>(row * kSize + column)] = tile;
-    }
+    char At(int row, int column) const { return squares_[Index(row, column)]; }
+    void Set(int row, int column, char tile) { squares_[Index(row, column)] = tile; }
     bool IsEmpty(int row, int column) const { return At(row, column) == kEmpty; }
     // Rows and columns outside the board count as empty.
     bool IsEmptyOrOff(int row, int column) const {
@@ -31,12 +27,17 @@ public:
     bool operator==(const Position&) const = default;
 
 private:
-    std::array<char, kSize* kSize> squares_ = Filled();
-    static constexpr std::array<char, kSize * kSize> Filled() {
-        std::array<char, kSize * kSize> squares{};
+    static constexpr std::size_t kSide = kSize;
+    using Squares = std::array<char, kSide * kSide>;
+    static std::size_t Index(int row, int column) {
+        return static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(column);
+    }
+    static constexpr Squares Filled() {
+        Squares squares{};
         squares.fill(kEmpty);
         return squares;
     }
+    Squares squares_ = Filled();
 };
 
 struct PositionRead {

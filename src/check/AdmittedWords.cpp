@@ -5,34 +5,36 @@
 
 #include <algorithm>
 #include <charconv>
-#include <unordered_set>
 
 namespace zorvane::check {
 
 AdmittedList AdmittedWords(const std::vector<std::string>& listeDico,
                            const std::string& fichierDefinitions) {
-    // The entry of word number n at place n - 1; the first line of a key is the one read.
-    std::vector<std::string> entries(listeDico.size());
-    std::vector<bool> read(listeDico.size());
+    // Cross-references are looked up in a sorted copy of the list's views.
+    std::vector<std::string_view> sorted(listeDico.begin(), listeDico.end());
+    std::sort(sorted.begin(), sorted.end());
+    const auto isListed = [&sorted](std::string_view word) {
+        return std::binary_search(sorted.begin(), sorted.end(), word);
+    };
+    // The verdict of word number n at place n - 1, from the first line of its key; each entry
+    // is judged as it is read, so that the file is never held whole.
+    std::vector<char> verdict(listeDico.size(), 0); // 0: no entry yet, 1: admitted, 2: not
     AdmittedList admitted;
     admitted.errorNumber = ForEachIniEntry(
         fichierDefinitions, "Cont", [&](std::string_view key, std::string_view entry) {
             std::size_t number = 0;
             const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
             const bool decimal = error == std::errc{} && end == key.data() + key.size() &&
-                                 !key.starts_with('0') && !key.starts_with('+');
-            if (decimal && number >= 1 && number <= entries.size() && !read[number - 1]) {
-                entries[number - 1] = entry;
-                read[number - 1] = true;
+                                 !key.starts_with('0');
+            if (decimal && number >= 1 && number <= verdict.size() && verdict[number - 1] == 0) {
+                verdict[number - 1] = AdmittedByEntry(entry, isListed) ? 1 : 2;
             }
         });
     if (admitted.errorNumber != 0) {
         return admitted;
     }
-    const std::unordered_set<std::string_view> listed(listeDico.begin(), listeDico.end());
-    const auto isListed = [&listed](std::string_view word) { return listed.contains(word); };
     for (std::size_t i = 0; i < listeDico.size(); ++i) {
-        if (AdmittedByEntry(entries[i], isListed)) {
+        if (verdict[i] == 1) {
             admitted.words.emplace_back(listeDico[i]);
         }
     }

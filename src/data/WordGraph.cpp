@@ -106,35 +106,55 @@ WordGraph::WordGraph(const std::vector<std::string_view>& words) {
     }
     const std::vector<Draft>& drafts = builder.Finish();
 
-    // Places are given breadth first from the root, then the edges are written out.
+    // Nodes are placed breadth first from the root, so that the nodes near the root, which
+    // every search reads, lie together; then their cells are written out.
     std::vector<Node> placeOf(drafts.size(), kNoNode);
     std::vector<std::uint32_t> order;
     std::deque<std::uint32_t> waiting = {0};
-    Node next = 1;
+    std::size_t next = kAhead;
     while (!waiting.empty()) {
         const std::uint32_t node = waiting.front();
         waiting.pop_front();
         if (placeOf[node] != kNoNode || drafts[node].edges.empty()) {
             continue;
         }
-        placeOf[node] = next;
-        next += static_cast<Node>(drafts[node].edges.size());
         order.push_back(node);
+        placeOf[node] = static_cast<Node>(next);
+        next += kAhead + drafts[node].edges.size();
         for (const auto& edge : drafts[node].edges) {
             waiting.push_back(edge.second);
         }
     }
-    edges_.assign(next, 0);
+    cells_.assign(next, 0);
+    std::vector<Node> nodes;
     for (const std::uint32_t node : order) {
         const Draft& draft = drafts[node];
+        nodes.push_back(placeOf[node]);
         for (std::size_t i = 0; i < draft.edges.size(); ++i) {
             const auto [letter, child] = draft.edges[i];
-            edges_[placeOf[node] + i] = letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
-                                        (drafts[child].endsWord ? kEndsWord : 0) |
-                                        placeOf[child] << kNextShift;
+            cells_[placeOf[node] + kAhead + i] =
+                letter | (i + 1 == draft.edges.size() ? kLastEdge : 0) |
+                (drafts[child].endsWord ? kEndsWord : 0) | placeOf[child] << kNextShift;
         }
     }
+    nodeCount_ = nodes.size();
     root_ = placeOf[0];
+    FillLettersAhead(nodes);
+}
+
+// The masks of one step are made from the children's masks of the step before, so the
+// steps are filled in turn, each over every node.
+void WordGraph::FillLettersAhead(const std::vector<Node>& nodes) {
+    for (int steps = 1; steps <= kAhead; ++steps) {
+        const auto at = static_cast<std::size_t>(steps - 1);
+        for (const Node node : nodes) {
+            std::uint32_t letters = 0;
+            ForEachEdge(node, [&](const Edge& edge) {
+                letters |= steps == 1 ? 1U << edge.letter : cells_[edge.next + at - 1];
+            });
+            cells_[node + at] = letters;
+        }
+    }
 }
 
 WordGraph::Edge WordGraph::Follow(Node node, int letter) const {

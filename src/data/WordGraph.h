@@ -36,8 +36,8 @@ public:
         if (node == kNoNode) {
             return;
         }
-        for (std::size_t at = node;; ++at) {
-            const std::uint32_t packed = edges_[at];
+        for (std::size_t at = node + kAhead;; ++at) {
+            const std::uint32_t packed = cells_[at];
             visit(Edge{static_cast<int>(packed & kLetterMask), (packed & kEndsWord) != 0,
                        packed >> kNextShift});
             if ((packed & kLastEdge) != 0) {
@@ -49,12 +49,20 @@ public:
     // The edge of letter (0 ... 25) from node; letter -1 when there is none.
     Edge Follow(Node node, int letter) const;
 
+    // The letters that can stand `steps` places after node (1 for the next letter) on the
+    // way to the end of some word; every letter past kAhead steps.
+    static constexpr int kAhead = 8;
+    std::uint32_t LettersAhead(Node node, int steps) const {
+        return steps > kAhead ? (1U << 26) - 1 : cells_[node + static_cast<std::size_t>(steps - 1)];
+    }
+
     // Whether the whole of word (capitals) is one of the words.
     bool Contains(std::string_view word) const;
 
     std::size_t WordCount() const { return wordCount_; }
-    std::size_t EdgeCount() const { return edges_.size() - 1; }
-    std::size_t Bytes() const { return edges_.capacity() * sizeof(std::uint32_t); }
+    std::size_t EdgeCount() const { return cells_.size() - (nodeCount_ + 1) * kAhead; }
+    std::size_t NodeCount() const { return nodeCount_; }
+    std::size_t Bytes() const { return cells_.capacity() * sizeof(std::uint32_t); }
 
 private:
     static constexpr std::uint32_t kLetterMask = 31;
@@ -62,10 +70,14 @@ private:
     static constexpr std::uint32_t kEndsWord = 64;
     static constexpr int kNextShift = 7;
 
-    // Each node's edges side by side, the node named by the place of its first; place 0 is
-    // a filler so that no node has it.
-    std::vector<std::uint32_t> edges_;
+    void FillLettersAhead(const std::vector<Node>& nodes);
+
+    // Node by node, its LettersAhead for 1 ... kAhead steps, then its edges, the last one
+    // marked: a search reads a node's letters ahead and its edges together. A node is named
+    // by the place of its first cell; kNoNode names a first record with no letter and no edge.
+    std::vector<std::uint32_t> cells_ = std::vector<std::uint32_t>(kAhead);
     Node root_ = kNoNode;
+    std::size_t nodeCount_ = 0;
     std::size_t wordCount_ = 0;
 };
 

@@ -76,10 +76,8 @@ TEST(GenerateMoves, NothingOffTheGraphNoRepeatAndOneTileListedOnce) {
     const Position position = Laid({{"H8", "H"}});
     const std::vector<Move> moves = GenerateMoves(position, "A", words);
     // A beside H: left (AH) or right (HA) across, above or below (AH, HA) down.
-    std::vector<std::string> shown;
-    for (const Move& move : moves) {
-        shown.push_back(WriteMove(move));
-    }
+    std::vector<std::string> shown(moves.size());
+    std::transform(moves.begin(), moves.end(), shown.begin(), WriteMove);
     EXPECT_EQ(shown, (std::vector<std::string>{"H7 AH 5", "8G AH 5", "H8 HA 5", "8H HA 5"}));
     EXPECT_TRUE(GenerateMoves(position, "Z", words).empty());
     EXPECT_TRUE(GenerateMoves(position, "A", WordGraph()).empty());

@@ -48,6 +48,22 @@ TEST(WordGraph, SpellsExactlyItsWordsInOrderAndSkipsWhatItCannotHold) {
     EXPECT_TRUE(graph.Contains(*words.begin()));
     EXPECT_FALSE(graph.Contains("B-A"));
     EXPECT_FALSE(graph.Contains(words.begin()->substr(0, 1)));
+    // The letters ahead of a word's beginning are those of the words that begin so.
+    for (const std::string begun : {"", "A", "BC", "FEDA"}) {
+        WordGraph::Node node = graph.Root();
+        for (const char c : begun) {
+            node = graph.Follow(node, c - 'A').next;
+        }
+        for (int steps = 1; steps <= WordGraph::kAhead; ++steps) {
+            std::uint32_t expected = 0;
+            for (const std::string& word : words) {
+                if (word.starts_with(begun) && word.size() >= begun.size() + steps) {
+                    expected |= 1U << (word[begun.size() + steps - 1] - 'A');
+                }
+            }
+            EXPECT_EQ(graph.LettersAhead(node, steps), expected) << begun << steps;
+        }
+    }
     // Shared endings: far fewer edges than letters.
     EXPECT_LT(graph.EdgeCount(), words.size() * 2);
     EXPECT_EQ(WordGraph().Root(), WordGraph::kNoNode);
