@@ -7,6 +7,7 @@
 #include "duplicate/FrmDuplicate.h"
 
 #include "duplicate/FrmAnalyse.h"
+#include "duplicate/FrmOptions.h"
 #include "duplicate/GameWordsSample.h"
 #include "duplicate/ScoreSheet.h"
 #include "support/Drive.h"
@@ -33,6 +34,15 @@ struct Fixture {
         fake.settings.values[ui::fake::FakeSettingsStore::Path("ZRVNDUP", "Options", "DureeCoup")] =
             std::to_string(seconds);
         form = Open();
+    }
+
+    // Shows the window and lets its words load, as a user finds it a moment after starting.
+    bool ShowLoaded() {
+        if (!ShowActive(form.get())) {
+            return false;
+        }
+        fake.timers.Advance(100);
+        return true;
     }
 
     std::unique_ptr<FrmDuplicate> Open() {
@@ -210,10 +220,9 @@ private slots:
 
     void illegalMovesAndTheQuestionBeforeLosingAGame() {
         Fixture test(180);
+        QVERIFY(test.ShowLoaded());
         Transcript t(test.fake);
         FrmDuplicate& form = *test.form;
-        QVERIFY(ShowActive(&form));
-        test.fake.timers.Advance(100);
         Press(Qt::Key_N, Qt::ControlModifier);
         t.Step("Ctrl+N without a seed: a seed is drawn", {form.LblPartie, form.LblTirage});
         std::string letters = form.Game()->CurrentDraw()->Tiles();
@@ -261,10 +270,9 @@ private slots:
 
     void analysis() {
         Fixture test(180);
+        QVERIFY(test.ShowLoaded());
         Transcript t(test.fake);
         FrmDuplicate& form = *test.form;
-        QVERIFY(ShowActive(&form));
-        test.fake.timers.Advance(100);
         Press(Qt::Key_N, Qt::ControlModifier);
         Press(Qt::Key_F2);
         t.Step("F2 while a move is played: no analysis", {form.CmdAnalyse});
@@ -304,6 +312,61 @@ private slots:
         Press(Qt::Key_Return);
         t.Step("a broken position refused", {analyse->LblInfo});
         QVERIFY2(t.Matches("duplicate-analysis"), t.Mismatch());
+    }
+
+    void clicksOnTheBoardAndTheOptions() {
+        Fixture test(180);
+        QVERIFY(test.ShowLoaded());
+        Transcript t(test.fake);
+        FrmDuplicate& form = *test.form;
+        Press(Qt::Key_N, Qt::ControlModifier);
+        duplicate::BoardView* view = form.PicPlateau;
+        const auto click = [view](int row, int column) {
+            // The board is centred in its widget, with one band for the row and column names.
+            const qreal size = std::min(view->width(), view->height()) / 16.0;
+            const QPointF origin((view->width() - 16 * size) / 2, (view->height() - 16 * size) / 2);
+            QTest::mouseClick(
+                view, Qt::LeftButton, {},
+                (origin + QPointF((column + 1.5) * size, (row + 1.5) * size)).toPoint());
+        };
+        const auto cursor = [view] {
+            return QStringLiteral("cursor %1%2 %3")
+                .arg(QChar(board::RowName(view->Cursor().row)))
+                .arg(view->Cursor().column + 1)
+                .arg(view->Cursor().direction == board::Direction::Across ? "across" : "down");
+        };
+        click(2, 4);
+        t.Step("a click on C5");
+        t.Note(cursor());
+        click(2, 4);
+        t.Step("a second click on C5: the direction turns");
+        t.Note(cursor());
+        Type("ab");
+        click(2, 4);
+        t.Step("two letters typed, then a click on C5: the letters go, the direction stays",
+               {form.TxtCoup});
+        t.Note(cursor());
+
+        Press(Qt::Key_F9);
+        duplicate::FrmOptions* options = form.OptionsWindow();
+        QVERIFY(options != nullptr && ShowActive(options));
+        t.Step("F9: the options");
+        t.Window(options);
+        options->SpnMinutes->setValue(0);
+        options->SpnSecondes->setValue(5);
+        options->CmdEnregistrer->click();
+        t.Step("5 seconds refused");
+        options->SpnMinutes->setValue(2);
+        options->SpnSecondes->setValue(30);
+        options->SpnSecondes->setFocus();
+        Press(Qt::Key_Return);
+        t.Step("2 min 30 s, Enter: saved, the window closed");
+        QVERIFY(!options->isVisible());
+        QVERIFY(ShowActive(&form)); // the desktop gives the game window the keyboard back
+        Press(Qt::Key_Return, Qt::ControlModifier);
+        Press(Qt::Key_Return);
+        t.Step("the next move lasts 2 min 30 s", {form.LblTemps});
+        QVERIFY2(t.Matches("duplicate-options"), t.Mismatch());
     }
 };
 
