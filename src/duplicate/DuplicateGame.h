@@ -32,8 +32,8 @@ public:
     CheckedMove Check(std::string_view entry) const;
     CheckedMove Check(const board::Placement& placement, std::string_view word) const;
 
-    // Ends the move waiting: records the player's move (a legal one, or nothing), plays the
-    // top and draws the next move's tiles.
+    // Ends the move waiting (the game is not over): records the player's move (a legal one,
+    // or nothing), plays the top and draws the next move's tiles.
     const Turn& Close(const std::optional<board::Move>& player);
 
     std::string SavedText() const { return GameText(seed_, turns_, draw_); }

@@ -50,7 +50,8 @@ FrmDuplicate::FrmDuplicate(ui::Platform& platform, ui::FileChooser& files, Words
     setObjectName(QStringLiteral("FrmDuplicate"));
     setWindowTitle(QStringLiteral("Zorvane Duplicate"));
     PicPlateau->setObjectName(QStringLiteral("PicPlateau"));
-    auto* panel = new QWidget(this);
+    FraPartie = new QWidget(this);
+    QWidget* panel = FraPartie;
     panel->setObjectName(QStringLiteral("FraPartie"));
     panel->setFixedWidth(560);
     auto* column = new QVBoxLayout(panel);
@@ -80,7 +81,7 @@ void FrmDuplicate::TimChargeTick() {
     if (words_ == nullptr) {
         return;
     }
-    findChild<QWidget*>(QStringLiteral("FraPartie"))->setEnabled(true);
+    FraPartie->setEnabled(true);
     SetPlaying(false);
     ShowGameLine();
     TxtGraine->setFocus();

@@ -41,6 +41,7 @@ public:
     bool OpenFile(const QString& path);
 
     BoardView* PicPlateau;
+    QWidget* FraPartie = nullptr; // everything beside the board
     QLabel* LblGraine = nullptr;
     QLineEdit* TxtGraine = nullptr;
     QPushButton* CmdNouvelle = nullptr;
@@ -90,6 +91,7 @@ private:
     void StartGame(std::unique_ptr<DuplicateGame> game);
     void ShowDraw();
     void EntryChanged();
+    void ShowHint();
     void BoardEntryChanged(const QString& entry);
     void ProposeClick();
     void ValiderClick();

@@ -68,7 +68,7 @@ void FrmDuplicate::ShowDraw() {
     PicPlateau->ShowMove(std::nullopt, TileLook::Typed);
     proposed_.reset();
     TxtCoup->clear();
-    LblPoints->clear();
+    ShowHint();
     if (game_->Over()) {
         SetPlaying(false);
         PicTirage->SetDraw({});
@@ -154,7 +154,7 @@ void FrmDuplicate::TimCompteTick() {
 void FrmDuplicate::EntryChanged() {
     const QString entry = TxtCoup->text().trimmed();
     if (entry.isEmpty()) {
-        LblPoints->clear();
+        ShowHint();
         PicPlateau->ShowMove(std::nullopt, TileLook::Typed);
         return;
     }
@@ -169,6 +169,16 @@ void FrmDuplicate::EntryChanged() {
         LblPoints->setText(ui::ToQt(checked.error));
         SetColour(LblPoints, QColor(150, 30, 30));
     }
+}
+
+// Where the points of a move show, how to write one while none is typed.
+void FrmDuplicate::ShowHint() {
+    LblPoints->setText(game_->Over()
+                           ? QString()
+                           : QStringLiteral("Tapez le coup sur le plateau (flèches, lettres, "
+                                            "Espace pour le sens) ou ci-dessus, puis "
+                                            "Entrée pour le proposer."));
+    SetColour(LblPoints, QColor(90, 90, 90));
 }
 
 void FrmDuplicate::BoardEntryChanged(const QString& entry) {

@@ -59,6 +59,15 @@ TEST(DuplicateGame, ASeededGameGoesToItsEndWithTheBestMoveAsTop) {
     }
 }
 
+TEST(DuplicateGame, EndsWhenNoMoveIsPossible) {
+    const data::WordGraph none;
+    const DuplicateGame game(none, 3);
+    EXPECT_TRUE(game.Over());
+    EXPECT_TRUE(game.Turns().empty());
+    EXPECT_EQ(game.EndReason().rfind("Partie termin", 0), 0U);
+    EXPECT_NE(game.EndReason().find("aucun coup n'est possible avec le tirage "), std::string::npos);
+}
+
 TEST(DuplicateGame, TheSavedFileReplaysTheSameGame) {
     DuplicateGame game(Words(), 77);
     for (int move = 0; move < 5; ++move) {
