@@ -5,7 +5,6 @@
 #include "board/MoveGenerator.h"
 #include "check/AdmittedWords.h"
 #include "support/BoardOracle.h"
-#include "support/ResidentMemory.h"
 #include "support/ShippedData.h"
 
 #include <algorithm>
@@ -155,8 +154,7 @@ BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTIN, "ESARTIN");
 BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTINLUOC?, "ESARTINLUOC?");
 BENCHMARK_CAPTURE(BM_GraphAnagramWalk, ESARTINLUOCD, "ESARTINLUOCD");
 
-// Not a timing: the graph's figures, and the resident memory of this process once it holds
-// the split dictionary, the admitted words and their graph.
+// Not a timing: the graph's figures.
 void BM_GraphFigures(benchmark::State& state) {
     const data::WordGraph graph(Data().admitted.words);
     for (auto _ : state) {
@@ -166,7 +164,6 @@ void BM_GraphFigures(benchmark::State& state) {
     state.counters["nodes"] = static_cast<double>(graph.NodeCount());
     state.counters["edges"] = static_cast<double>(graph.EdgeCount());
     state.counters["graph_MB"] = static_cast<double>(graph.Bytes()) / (1024.0 * 1024.0);
-    state.counters["rss_MB_with_graph"] = static_cast<double>(bench::ResidentKilobytes()) / 1024.0;
 }
 BENCHMARK(BM_GraphFigures)->Iterations(1);
 

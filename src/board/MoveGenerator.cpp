@@ -210,7 +210,8 @@ public:
                std::vector<RankKey>& keys)
         : position_(position), blank_(position.IsBlank()), words_(words),
           drawSize_(static_cast<int>(draw.size())), keys_(keys) {
-        for (const char tile : draw) {
+        // Tiles past the seventh are not the game's and are left out.
+        for (const char tile : draw.substr(0, kRackSize)) {
             if (tile == kJoker) {
                 ++jokers_;
                 ++tiles_;
@@ -220,6 +221,8 @@ public:
                 ++tiles_;
             }
         }
+        drawLetters_ = letters_;
+        jokerTiles_ = jokers_;
     }
 
     void Walk(Direction direction, int line) {
@@ -284,7 +287,7 @@ private:
     // The word runs from start_ to before i; node is where it stands in the graph.
     void Extend(int i, WordGraph::Node node, bool endsWord, bool connected) {
         const int length = i - start_;
-        if (endsWord && connected && laid_ > 0 && length >= 2 &&
+        if (endsWord && connected && laidCount_ > 0 && length >= 2 &&
             (i == kSize || squares_[static_cast<std::size_t>(i)].tile == kEmpty)) {
             Record(length);
         }
@@ -302,7 +305,7 @@ private:
             }
             return;
         }
-        const int left = tiles_ - laid_;
+        const int left = tiles_ - laidCount_;
         // The letters a tile of the draw can stand for here.
         const std::uint32_t usable = square.allowed & (jokers_ > 0 ? kAnyLetter : held_);
         if (left == 0 || usable == 0 || !Promising(i, node, connected, left)) {
@@ -315,52 +318,83 @@ private:
                 return;
             }
             const char letter = static_cast<char>('A' + edge.letter);
+            // A letter tile while the draw has one, else a joker: which of the laid tiles the
+            // jokers stand for is chosen when the word is recorded.
             int& count = letters_[static_cast<std::size_t>(edge.letter)];
             if (count > 0) {
                 if (--count == 0) {
                     held_ &= ~bit;
                 }
-                Lay(i, letter, TileValue(letter), edge, linked);
+                Lay(i, letter, edge, linked);
                 ++count;
                 held_ |= bit;
-            }
-            if (jokers_ > 0) {
+            } else {
                 --jokers_;
-                Lay(i, static_cast<char>(letter + 32), 0, edge, linked);
+                Lay(i, letter, edge, linked);
                 ++jokers_;
             }
         });
     }
 
-    // Lays a tile shown as `shown`, worth value, on empty square i, and goes on.
-    void Lay(int i, char shown, int value, const WordGraph::Edge& edge, bool linked) {
+    // Lays a tile of letter on empty square i, counted as a letter tile, and goes on.
+    void Lay(int i, char letter, const WordGraph::Edge& edge, bool linked) {
         const Square& square = squares_[static_cast<std::size_t>(i)];
         const Score before = score_;
-        const int worth = value * square.letterFactor;
+        const int worth = TileValue(letter) * square.letterFactor;
         score_.main += worth;
         score_.factor *= square.wordFactor;
+        Laid& laid = laid_[static_cast<std::size_t>(laidCount_)];
+        laid = {i - start_, letter, worth, 0};
         if (square.crosses) {
+            laid.crossWorth = worth * square.wordFactor;
             score_.cross += (square.crossSum + worth) * square.wordFactor;
             ++score_.crossing;
         }
-        word_[static_cast<std::size_t>(i - start_)] = shown;
-        ++laid_;
+        word_[static_cast<std::size_t>(i - start_)] = letter;
+        ++laidCount_;
         Extend(i + 1, edge.next, edge.endsWord, linked);
-        --laid_;
+        --laidCount_;
         score_ = before;
     }
 
     void Record(int length) {
         // A single tile that also makes a word across is listed with the across moves.
-        if (direction_ == Direction::Down && laid_ == 1 && score_.crossing == 1) {
+        if (direction_ == Direction::Down && laidCount_ == 1 && score_.crossing == 1) {
             return;
         }
-        const auto [row, column] = SquareOf(direction_, line_, start_);
-        const bool bingo = laid_ == kRackSize && drawSize_ == kRackSize;
-        keys_.push_back(
-            KeyOf(score_.main * score_.factor + score_.cross + (bingo ? kBingoBonus : 0),
-                  std::string_view(word_.data(), static_cast<std::size_t>(length)),
-                  {direction_, row, column}));
+        std::array<int, 26> used{};
+        std::array<char, kSize> shown = word_;
+        Assign(0, jokerTiles_, used, shown, length, 0, 0);
+    }
+
+    // Records the word once for each way of choosing which laid tiles (from the t-th on) are
+    // jokers: no more letter tiles of a letter than the draw holds, no more jokers than it
+    // holds. A joker takes its tile's worth off the main word and off its cross word.
+    void Assign(int t, int jokers, std::array<int, 26>& used, std::array<char, kSize>& shown,
+                int length, int mainLoss, int crossLoss) {
+        if (t == laidCount_) {
+            const auto [row, column] = SquareOf(direction_, line_, start_);
+            const bool bingo = laidCount_ == kRackSize && drawSize_ == kRackSize;
+            keys_.push_back(KeyOf((score_.main - mainLoss) * score_.factor + score_.cross -
+                                      crossLoss + (bingo ? kBingoBonus : 0),
+                                  std::string_view(shown.data(), static_cast<std::size_t>(length)),
+                                  {direction_, row, column}));
+            return;
+        }
+        const Laid& laid = laid_[static_cast<std::size_t>(t)];
+        const auto letter = static_cast<std::size_t>(laid.letter - 'A');
+        if (used[letter] < drawLetters_[letter]) {
+            ++used[letter];
+            Assign(t + 1, jokers, used, shown, length, mainLoss, crossLoss);
+            --used[letter];
+        }
+        if (jokers > 0) {
+            const auto place = static_cast<std::size_t>(laid.place);
+            shown[place] = static_cast<char>(laid.letter + 32);
+            Assign(t + 1, jokers - 1, used, shown, length, mainLoss + laid.worth,
+                   crossLoss + laid.crossWorth);
+            shown[place] = laid.letter;
+        }
     }
 
     const Position& position_;
@@ -376,11 +410,22 @@ private:
         int crossing = 0; // laid tiles that make a cross word
     };
     Score score_;
+    // The tiles laid so far, in word order: place in the word, letter, worth with its
+    // letter premium, and that worth again in the cross word (times its word premium).
+    struct Laid {
+        int place;
+        char letter;
+        int worth;
+        int crossWorth;
+    };
+    std::array<Laid, kRackSize> laid_{};
+    int laidCount_ = 0;
+    std::array<int, 26> drawLetters_{}; // the draw's letter tiles, and its jokers
+    int jokerTiles_ = 0;
     std::array<int, 26> letters_{};
     std::uint32_t held_ = 0; // the letters of which the draw still has a tile
     int jokers_ = 0;
     int tiles_ = 0; // letters and jokers of the draw
-    int laid_ = 0;
     Direction direction_ = Direction::Across;
     int line_ = 0;
     int start_ = 0;
