@@ -11,7 +11,7 @@ UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1000.0}
 
 def load_runs(folder):
     """run name -> list of times in ms, one per repetition; plus counters and context."""
-    runs, counters, context = {}, {}, {}
+    runs, counters, context, cpu = {}, {}, {}, {}
     for path in sorted(glob.glob(os.path.join(folder, "*_benchmark.json"))):
         with open(path) as src:
             report = json.load(src)
@@ -21,12 +21,15 @@ def load_runs(folder):
                 continue
             name = bench["run_name"]
             runs.setdefault(name, []).append(bench["real_time"] * UNIT_MS[bench["time_unit"]])
+            cpu.setdefault(name, []).append(bench["cpu_time"] * UNIT_MS[bench["time_unit"]])
             counters.setdefault(name, {k: v for k, v in bench.items()
                                        if k not in ("name", "run_name", "run_type", "real_time",
                                                     "cpu_time", "time_unit", "iterations",
                                                     "repetitions", "repetition_index",
                                                     "threads", "family_index",
                                                     "per_family_instance_index")})
+    for name, times in cpu.items():
+        counters[name]["cpu_median_ms"] = statistics.median(times)
     return runs, counters, context
 
 
@@ -65,6 +68,48 @@ def cli_section(folder):
     for draw, t in timed.items():
         lines.append("| zorvane-cli anagram %s | %s | %s | %s | ≤ 50 ms |" % (
             draw, fmt(t["min"]), fmt(t["median"]), fmt(t["max"])))
+    return lines + [""]
+
+
+def board_section(runs, counters):
+    """The move generator beside the brute-force oracle, the word graph, from board_benchmark."""
+    cases = {"0": "empty board, draw ESARTIN", "1": "41 tiles, draw AERST??"}
+    targets = {"0": "≤ 5 ms", "1": "≤ 20 ms"}
+    lines = ["## Board: every legal move of a draw (zorvane-cli top)", "",
+             "Wall time, and the median of the processor time the run was given (on a shared "
+             "machine the two part).", "",
+             "| what | min | median | max | target | processor time, median | moves |",
+             "|---|---|---|---|---|---|---|"]
+    for case, label in cases.items():
+        for kind, name in (("generator", "BM_Generate/%s" % case), ("brute-force oracle", "BM_Oracle/%s" % case)):
+            found = find(runs, name + "/")
+            if found:
+                extra = counters[found[0]]
+                same = "" if "same_as_generator" not in extra else (
+                    ", same moves as the generator" if extra["same_as_generator"] == 1 else ", DIFFERENT moves")
+                lines.append(row("%s, %s" % (kind, label), runs[found[0]],
+                                 targets[case] if kind == "generator" else "",
+                                 "%s | %d%s" % (fmt(extra["cpu_median_ms"]), extra.get("moves", 0), same)))
+    build = find(runs, "BM_AdmittedWordsAndGraph") + find(runs, "BM_GraphOnly")
+    lines += ["", "| what | min | median | max | processor time, median |", "|---|---|---|---|---|"]
+    labels = {"BM_AdmittedWordsAndGraph": "admitted words (one reading of the definitions file) and graph",
+              "BM_GraphOnly": "graph of the admitted words"}
+    for name in build:
+        lines.append(row(labels[name.split("/")[0]], runs[name], fmt(counters[name]["cpu_median_ms"])))
+    walks = find(runs, "BM_GraphAnagramWalk/")
+    if walks:
+        lines += ["", "The same kind of graph over the anagram list, walked for a draw (words found once, "
+                  "in graph order, not yet in the window's order):", "",
+                  "| what | min | median | max | processor time, median | words |",
+                  "|---|---|---|---|---|---|"]
+        for name in walks:
+            lines.append(row("graph walk, " + name.split("/", 1)[1], runs[name],
+                             fmt(counters[name]["cpu_median_ms"]), "%d" % counters[name]["words"]))
+    figures = find(runs, "BM_GraphFigures")
+    if figures:
+        f = counters[figures[0]]
+        lines += ["", "Word graph of the admitted words: %d words, %d nodes, %d edges, %.1f MB with its "
+                  "letters-ahead table." % (f["admitted_words"], f["nodes"], f["edges"], f["graph_MB"])]
     return lines + [""]
 
 
@@ -110,6 +155,8 @@ def main():
             lines.append(row("plain scan, " + draw, plain, "", ""))
     section("Anagram search (minimum length 2)", head + " index vs plain |", lines)
     out.extend(cli_section(folder))
+
+    out.extend(board_section(runs, counters))
 
     lines = [row(n.replace("BM_ResultsPainted/", "results painted, "), runs[n],
                  "≤ 100 ms" if len(n.split("/", 1)[1]) == 12 else "")

@@ -6,9 +6,11 @@ include(GNUInstallDirs)
 set(ZORVANE_PROGRAM_DIR lib/zorvane)
 
 set(ZORVANE_COMMANDS zorvane)
-if(TARGET zorvane-cli)
-    list(APPEND ZORVANE_COMMANDS zorvane-cli)
-endif()
+foreach(command IN ITEMS zorvane-cli zorvane-duplicate)
+    if(TARGET ${command})
+        list(APPEND ZORVANE_COMMANDS ${command})
+    endif()
+endforeach()
 # The data library sits in the program folder's data/, found from the executables wherever
 # the tree is installed. Not beside them: CPack would then call ldconfig from the package's
 # scripts, as for a library of the system's own folders.
@@ -32,7 +34,8 @@ endforeach()
 # time stamp so that two builds give the same bytes.
 set(ZORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zorvane)
 set(compressed)
-foreach(source IN ITEMS packaging/changelog packaging/man/zorvane.1 packaging/man/zorvane-cli.1)
+foreach(source IN ITEMS packaging/changelog packaging/man/zorvane.1 packaging/man/zorvane-cli.1
+                       packaging/man/zorvane-duplicate.1)
     get_filename_component(name ${source} NAME)
     set(gz ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
     add_custom_command(OUTPUT ${gz}
@@ -49,6 +52,7 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright
         resources/SOURCES.md docs/json-schema.md docs/zorvane-cli.schema.json
         DESTINATION ${ZORVANE_DOC_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/zorvane.1.gz ${CMAKE_BINARY_DIR}/packaging/zorvane-cli.1.gz
+        ${CMAKE_BINARY_DIR}/packaging/zorvane-duplicate.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The Debian copyright files and npm licence files of the data inputs; the GPL, LGPL and MPL
 # texts are already on every Debian system (/usr/share/common-licenses).
@@ -58,9 +62,13 @@ install(DIRECTORY resources/licences DESTINATION ${ZORVANE_DOC_DIR}
 # lintian's notes on the package: the reasons are in the file.
 install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME zorvane)
-install(FILES packaging/zorvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/zorvane.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Each desktop program has its entry, icon and AppStream file.
+install(FILES packaging/zorvane.desktop packaging/zorvane-duplicate.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/zorvane.svg packaging/zorvane-duplicate.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES packaging/example.zorvane.Zorvane.metainfo.xml
+        packaging/example.zorvane.ZorvaneDuplicate.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
@@ -77,7 +85,9 @@ patterns, find words spelled nearly alike, and find communes by postal code
 or name with their department, region, academy and coordinates.
 
 The command zorvane-cli runs the same searches from a terminal or a script,
-as text or JSON.")
+as text or JSON. The desktop program zorvane-duplicate plays French duplicate
+games against the top (the best move of each draw), keeps the score sheet and
+lists every move of any position.")
 # Word lists, definitions and synonyms are text tools, like the dictionaries of section
 # "text"; Zorvane plays no game itself, so "games" would mislead.
 set(CPACK_DEBIAN_PACKAGE_SECTION text)

@@ -1,26 +1,15 @@
 // The loader's work back to back over the shipped data, and the index figures.
 
+#include "support/ResidentMemory.h"
 #include "support/ShippedData.h"
 
 #include <benchmark/benchmark.h>
-#include <fstream>
 #include <memory>
 #include <set>
 
 namespace {
 
 using namespace zorvane;
-
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
-}
 
 void BM_LoadWordStoreAndIndex(benchmark::State& state) {
     const bench::ShippedResources resources;
@@ -64,7 +53,7 @@ void BM_IndexFigures(benchmark::State& state) {
     state.counters["overflow_words"] = index.ProchainMotAna() - 1;
     state.counters["final_capacity"] = index.CapaciteMotsAna();
     state.counters["largest_bucket"] = static_cast<double>(largest);
-    state.counters["rss_MB_after_load"] = static_cast<double>(ResidentKilobytes()) / 1024.0;
+    state.counters["rss_MB_after_load"] = static_cast<double>(bench::ResidentKilobytes()) / 1024.0;
 }
 BENCHMARK(BM_IndexFigures)->Iterations(1);
 

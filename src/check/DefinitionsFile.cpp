@@ -47,6 +47,30 @@ IniEntry GetIni(const std::string& filename, std::string_view contener, std::str
     return ReadIniEntry(file.get(), contener, variable);
 }
 
+int ForEachIniEntry(const std::string& filename, std::string_view contener,
+                    const EntryVisit& visit) {
+    int errorNumber = 0;
+    const OpenFile file = OpenRegularFile(filename, errorNumber);
+    if (!file) {
+        return errorNumber;
+    }
+    LineReader reader(file.get());
+    std::string_view line;
+    bool inSection = false;
+    while (reader.Next(line)) {
+        const std::string_view trimmed = TrimBlanks(line);
+        const std::size_t equals = trimmed.find('=');
+        if (!inSection) {
+            inSection = IsSectionHeader(trimmed, contener);
+        } else if (trimmed.starts_with('[')) {
+            break;
+        } else if (equals != std::string_view::npos) {
+            visit(TrimBlanks(trimmed.substr(0, equals)), trimmed.substr(equals));
+        }
+    }
+    return reader.Failed() ? kReadError : 0;
+}
+
 IniEntry ReadIniEntry(std::FILE* file, std::string_view contener, std::string_view variable) {
     LineReader reader(file);
     IniEntry found;

@@ -3,6 +3,7 @@
 // entry per word number, read afresh (and closed again) for every entry asked for.
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ OpenFile OpenRegularFile(const std::string& filename, int& errorNumber);
 // the key matched whole: "12" never finds the line of "123"), trimmed of blanks. Only a
 // regular file is read: a FIFO, a device or a folder is refused at once.
 IniEntry GetIni(const std::string& filename, std::string_view contener, std::string_view variable);
+
+// Every entry line of section contener in one reading, in file order: visit(key, entry),
+// the key being the text before the line's "=" trimmed of blanks, the entry as GetIni gives
+// it. Returns the failure number, 0 when the file was read.
+using EntryVisit = std::function<void(std::string_view key, std::string_view entry)>;
+int ForEachIniEntry(const std::string& filename, std::string_view contener,
+                    const EntryVisit& visit);
 
 // The same reading on a file already open, from where it stands.
 IniEntry ReadIniEntry(std::FILE* file, std::string_view contener, std::string_view variable);

@@ -1,15 +1,14 @@
 #pragma once
 // What the letters of a word are worth on a Scrabble board.
 
-#include <array>
+#include "data/LetterValues.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace zorvane::check {
 
-// The value of each letter, A first; characters outside A to Z are worth nothing.
-inline constexpr std::array<int, 26> LetterValues = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8,  10, 1,  2,
-                                                     1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10};
+using data::LetterValues;
 
 // How many times lettre occurs in mot, each search starting one character after the last
 // hit; 0 when either is empty.

@@ -127,6 +127,21 @@ std::string EmptyDefinitionSentence(int longMaxDefinition) {
            std::to_string(longMaxDefinition) + " lettres.";
 }
 
+bool AdmittedByEntry(std::string_view entry, const std::function<bool(std::string_view)>& listed) {
+    if (entry == kExistenceMarker) {
+        return true;
+    }
+    WordCheckResult result;
+    if (!ReadFullEntry(entry, result) || !result.admitted) {
+        return false;
+    }
+    if (!IsCrossReference(result.definition)) {
+        return true;
+    }
+    const std::optional<std::string_view> target = CrossReferenceTarget(result.definition);
+    return target && listed(*target);
+}
+
 WordCheckResult CheckWord(std::string_view typed, const CheckSources& sources) {
     return CheckWord(typed, sources.listeDico, sources.longMaxDefinition,
                      [&sources](std::string_view number) {

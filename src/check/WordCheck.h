@@ -56,6 +56,11 @@ using WordFinder = std::function<std::optional<std::size_t>(std::string_view wor
 WordCheckResult CheckWord(std::string_view typed, const WordFinder& findWord, int longMaxDefinition,
                           const EntryReader& readEntry);
 
+// Whether a listed word whose entry is `entry` is admitted, as the check would say: the bare
+// existence marker, or a full entry not flagged "NOT" whose cross-reference, if it has one,
+// names a word that listed() finds. An empty or broken entry admits nothing.
+bool AdmittedByEntry(std::string_view entry, const std::function<bool(std::string_view)>& listed);
+
 // What a Found word without definition shows in place of one.
 std::string EmptyDefinitionSentence(int longMaxDefinition);
 

@@ -71,6 +71,10 @@ std::string Tail(Subcommand subcommand, const Answer& answer) {
     if (subcommand == Subcommand::Near) {
         json += ",\"pourcentages\":" + JsonArray(answer.hundredths, Percent);
     }
+    if (subcommand == Subcommand::Top) {
+        json += ",\"placements\":" + JsonArray(answer.placements, Json) + ",\"scores\":" +
+                JsonArray(answer.scores, [](long long score) { return std::to_string(score); });
+    }
     return json + "}\n";
 }
 
@@ -93,9 +97,14 @@ std::string TextOutput(const Answer& answer) {
         text += Line(nearwords::kResultHeader);
     }
     for (std::size_t i = 0; i < answer.words.size(); ++i) {
-        text += Line(answer.hundredths.empty()
-                         ? answer.words[i]
-                         : nearwords::ResultLine(answer.words[i], answer.hundredths[i]));
+        if (!answer.placements.empty()) {
+            text += Line(answer.placements[i] + " " + answer.words[i] + " " +
+                         std::to_string(answer.scores[i]));
+        } else {
+            text += Line(answer.hundredths.empty()
+                             ? answer.words[i]
+                             : nearwords::ResultLine(answer.words[i], answer.hundredths[i]));
+        }
     }
     return text;
 }

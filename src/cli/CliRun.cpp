@@ -5,6 +5,7 @@
 #include "cli/InputChecks.h"
 #include "cli/QueryLines.h"
 #include "cli/Searches.h"
+#include "cli/TopCommand.h"
 #include "cli/Utf8Text.h"
 #include "data/StartupValues.h"
 
@@ -35,6 +36,9 @@ public:
         const auto query = ReadQuery(command_.subcommand, typed);
         if (const auto* usage = std::get_if<UsageError>(&query)) {
             return Fail(typed, usage->message, kUsageError);
+        }
+        if (auto refusal = BoardRefusal(command_, std::get<std::string>(query))) {
+            return Fail(typed, *refusal, kUsageError);
         }
         try {
             const cli::Answer answer = RunSearch(command_, std::get<std::string>(query), data_);
@@ -109,7 +113,18 @@ int RunCommandLine(const std::vector<std::string>& args, SearchData& data, std::
         }
         return Written(out, err, kUsageError);
     }
-    const Command& command = std::get<Command>(parsed);
+    Command command = std::get<Command>(parsed);
+    if (command.subcommand == Subcommand::Top) {
+        auto position = ReadPositionText(command.positionFile, in);
+        if (const auto* usage = std::get_if<UsageError>(&position)) {
+            Complain(err, usage->message, terminals.err);
+            if (command.json) {
+                out << JsonError(command.subcommand, command.text, usage->message);
+            }
+            return Written(out, err, kUsageError);
+        }
+        command.positionText = std::move(std::get<std::string>(position));
+    }
     Run run(command, data, out, err, terminals);
     if (command.text) {
         return Written(out, err, run.Answer(*command.text));

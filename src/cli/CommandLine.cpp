@@ -17,13 +17,14 @@ struct NamedSubcommand {
     Subcommand subcommand;
 };
 
-constexpr std::array<NamedSubcommand, 7> kSubcommands{{{"check", Subcommand::Check},
+constexpr std::array<NamedSubcommand, 8> kSubcommands{{{"check", Subcommand::Check},
                                                        {"scrabble", Subcommand::Scrabble},
                                                        {"anagram", Subcommand::Anagram},
                                                        {"pattern", Subcommand::Pattern},
                                                        {"synonyms", Subcommand::Synonyms},
                                                        {"near", Subcommand::Near},
-                                                       {"commune", Subcommand::Commune}}};
+                                                       {"commune", Subcommand::Commune},
+                                                       {"top", Subcommand::Top}}};
 
 // The option's value: after "=" in the same argument, or the next argument.
 class Arguments {
@@ -66,8 +67,9 @@ std::optional<UsageError> ReadOption(Command& command, std::string_view argument
     const std::string_view inlineValue = hasInline ? argument.substr(equals + 1) : "";
     const bool anagram = command.subcommand == Subcommand::Anagram;
     const bool near = command.subcommand == Subcommand::Near;
+    const bool top = command.subcommand == Subcommand::Top;
     const bool valued = (anagram && (option == "--min" || option == "--letter")) ||
-                        (near && option == "--threshold");
+                        (near && option == "--threshold") || (top && option == "--limit");
     if (!valued) {
         if (option == "--json" && !hasInline) {
             command.json = true;
@@ -89,6 +91,12 @@ std::optional<UsageError> ReadOption(Command& command, std::string_view argument
                            std::to_string(anagram::kMaxDraw) + ".");
         }
         command.minimum = *minimum;
+    } else if (option == "--limit") {
+        const auto limit = WholeNumber(*text);
+        if (!limit || *limit < 1) {
+            return Refusal("--limit attend un nombre entier positif."_cp);
+        }
+        command.limit = *limit;
     } else if (option == "--letter") {
         const auto letter = ObligatoryLetter(*text);
         if (!letter) {
@@ -121,8 +129,8 @@ bool IsHelp(std::string_view argument) {
 ParsedCommand ParseArguments(const std::vector<std::string>& args, bool json) {
     Arguments rest(args);
     if (rest.Done()) {
-        return Refusal("indiquez une commande : check, scrabble, anagram, pattern, synonyms, near "
-                       "ou commune."_cp);
+        return Refusal("indiquez une commande : check, scrabble, anagram, pattern, synonyms, near, "
+                       "commune ou top."_cp);
     }
     const std::string& name = rest.Take();
     const std::optional<Subcommand> subcommand = SubcommandOf(name);
@@ -149,6 +157,17 @@ ParsedCommand ParseArguments(const std::vector<std::string>& args, bool json) {
         } else {
             texts.push_back(argument);
         }
+    }
+    // top takes its draw, then the file of its position.
+    if (command.subcommand == Subcommand::Top && texts.size() == 2) {
+        command.positionFile = texts.back();
+        texts.pop_back();
+    }
+    if (command.subcommand == Subcommand::Top && texts.empty()) {
+        UsageError error = Refusal("la commande top attend un tirage."_cp);
+        error.subcommand = command.subcommand;
+        error.json = command.json;
+        return error;
     }
     if (texts.size() > 1) {
         UsageError error = Refusal("la commande " + name +

@@ -10,16 +10,19 @@
 
 namespace zorvane::cli {
 
-enum class Subcommand { Check, Scrabble, Anagram, Pattern, Synonyms, Near, Commune };
+enum class Subcommand { Check, Scrabble, Anagram, Pattern, Synonyms, Near, Commune, Top };
 
 struct Command {
     Subcommand subcommand = Subcommand::Check;
     std::optional<std::string> text; // UTF-8 as typed; none: one query per line of the input
     bool json = false;
-    int minimum = 2;      // anagram: shortest word listed
-    std::string letter;   // anagram: a capital every word holds, or empty
-    int threshold = 90;   // near: 90, 80 or 70 per cent
-    bool lengths = false; // near: words one letter longer or shorter too
+    int minimum = 2;                         // anagram: shortest word listed
+    std::string letter;                      // anagram: a capital every word holds, or empty
+    int threshold = 90;                      // near: 90, 80 or 70 per cent
+    bool lengths = false;                    // near: words one letter longer or shorter too
+    int limit = 10;                          // top: best moves listed
+    std::optional<std::string> positionFile; // top: where the position is; none: the input
+    std::string positionText;                // top: the position as read from there
 };
 
 struct HelpRequest {

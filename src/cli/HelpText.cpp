@@ -10,7 +10,7 @@ struct CommandHelp {
     std::string_view lines;
 };
 
-constexpr std::array<CommandHelp, 7> kCommandHelp{{
+constexpr std::array<CommandHelp, 8> kCommandHelp{{
     {Subcommand::Check,
      "  check MOT             le mot est-il dans le dictionnaire ? nature, définition,\n"
      "                        points et admission au scrabble\n"},
@@ -29,12 +29,25 @@ constexpr std::array<CommandHelp, 7> kCommandHelp{{
                        "      --lengths         avec les mots d'une lettre de plus ou de moins\n"},
     {Subcommand::Commune,
      "  commune CODE|NOM      communes par code postal (3 à 5 chiffres) ou par nom\n"},
+    {Subcommand::Top,
+     "  top TIRAGE [FICHIER]  les meilleurs coups d'un tirage (1 à 7 lettres, dont deux\n"
+     "                        jokers « ? ») sur la grille de FICHIER, ou de l'entrée\n"
+     "                        standard : 15 lignes de 15 caractères, « . » pour une case\n"
+     "                        vide, A-Z pour une lettre, a-z pour un joker ; un coup par\n"
+     "                        ligne, le meilleur d'abord : « H4 MOTS 24 » (horizontal :\n"
+     "                        ligne puis colonne ; vertical « 4H » : colonne puis ligne ;\n"
+     "                        lettres des jokers en minuscules ; points)\n"
+     "      --limit N         nombre de coups affichés (10 par défaut)\n"},
 }};
 
-constexpr std::string_view kGeneral =
+constexpr std::string_view kFromInput =
     "\n"
     "Sans TEXTE, les demandes sont lues sur l'entrée standard, une par ligne ; une ligne\n"
-    "de plus de 64 Ko est refusée et arrête la lecture.\n"
+    "de plus de 64 Ko est refusée et arrête la lecture.\n";
+constexpr std::string_view kTopFromInput =
+    "\n"
+    "Sans FICHIER, la grille est lue sur l'entrée standard.\n";
+constexpr std::string_view kGeneral =
     "Les accents des mots sont retirés (É → E, Ç → C, Œ → OE).\n"
     "\n"
     "Options générales :\n"
@@ -58,24 +71,28 @@ std::string HelpText() {
     for (const CommandHelp& help : kCommandHelp) {
         text += help.lines;
     }
-    text += kGeneral;
+    text.append(kFromInput)
+        .append("Pour top, sans FICHIER, la grille est lue sur l'entrée standard.\n")
+        .append(kGeneral);
     text += "\n"
             "Exemples :\n"
             "  zorvane-cli anagram \"ESARTINLUOC?\" --min 8\n"
             "  zorvane-cli near MAISON --lengths\n"
+            "  zorvane-cli top ESARTI? grille.txt --limit 5\n"
             "  printf 'maison\\nchat\\n' | zorvane-cli check --json\n";
     return text;
 }
 
 std::string HelpText(Subcommand subcommand) {
+    const bool top = subcommand == Subcommand::Top;
     std::string text = "Usage : zorvane-cli [--json] " + std::string(SubcommandName(subcommand)) +
-                       " [TEXTE] [OPTIONS]\n\n";
+                       (top ? " TIRAGE [FICHIER]" : " [TEXTE]") + " [OPTIONS]\n\n";
     for (const CommandHelp& help : kCommandHelp) {
         if (help.subcommand == subcommand) {
             text += help.lines;
         }
     }
-    return text.append(kGeneral);
+    return text.append(top ? kTopFromInput : kFromInput).append(kGeneral);
 }
 
 } // namespace zorvane::cli

@@ -4,6 +4,7 @@
 #include "anagram/DrawScan.h"
 #include "anagram/InputFilter.h"
 #include "check/WordCheck.h"
+#include "cli/TopCommand.h"
 #include "cli/Utf8Text.h"
 #include "communes/CommuneSearch.h"
 #include "crossword/PatternMessages.h"
@@ -124,6 +125,8 @@ std::optional<std::string> Refused(Subcommand subcommand, std::string_view text)
         return LettersRefusal(text, nearwords::kMaxTypedLetters);
     case Subcommand::Commune:
         return CommuneRefusal(text);
+    case Subcommand::Top:
+        return TopDrawRefusal(text);
     }
     return std::nullopt; // not reached: every subcommand is checked above
 }
@@ -135,6 +138,7 @@ std::string Searched(Subcommand subcommand, std::string_view text) {
     case Subcommand::Scrabble:
     case Subcommand::Anagram:
     case Subcommand::Near:
+    case Subcommand::Top:
         return FoldedCapitals(text);
     case Subcommand::Pattern: {
         std::string pattern = FoldedCapitals(text);

@@ -44,6 +44,7 @@ const std::vector<std::string_view>& FactKeys(Subcommand subcommand) {
     case Subcommand::Anagram:
     case Subcommand::Pattern:
     case Subcommand::Near:
+    case Subcommand::Top:
         break;
     case Subcommand::Synonyms:
         return synonyms;
@@ -69,6 +70,8 @@ Answer RunSearch(const Command& command, std::string_view text, SearchData& data
         return NearSearch(text, command.threshold, command.lengths, data);
     case Subcommand::Commune:
         return CommuneSearch(text, data);
+    case Subcommand::Top:
+        return TopSearch(text, command, data);
     }
     return {}; // not reached: every subcommand has its search above
 }

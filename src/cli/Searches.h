@@ -24,10 +24,12 @@ struct Fact {
 
 struct Answer {
     bool found = false;
-    std::vector<Fact> facts;            // every key of the command (JsonKeys), in that order
-    std::vector<std::string> words;     // the window's result list, in its order (cp1252)
-    std::vector<long long> hundredths;  // near words only: each word's similarity
-    std::optional<std::string> message; // the window's count or "nothing found" line (cp1252)
+    std::vector<Fact> facts;             // every key of the command (JsonKeys), in that order
+    std::vector<std::string> words;      // the window's result list, in its order (cp1252)
+    std::vector<long long> hundredths;   // near words only: each word's similarity
+    std::vector<std::string> placements; // top only: where each word goes ("H4", "4H")
+    std::vector<long long> scores;       // top only: what each move scores
+    std::optional<std::string> message;  // the window's count or "nothing found" line (cp1252)
 };
 
 Fact TextFact(std::string_view key, std::optional<std::string> value, std::string line);
@@ -49,5 +51,7 @@ Answer PatternSearch(std::string_view pattern, SearchData& data); // "?" for unk
 Answer NearSearch(std::string_view word, int threshold, bool lengths, SearchData& data);
 Answer SynonymSearch(std::string_view typed, SearchData& data);
 Answer CommuneSearch(std::string_view codeOrName, SearchData& data);
+// draw: capitals and "?"; the position as Command::positionText holds it.
+Answer TopSearch(std::string_view draw, const Command& command, SearchData& data);
 
 } // namespace zorvane::cli

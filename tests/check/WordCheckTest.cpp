@@ -4,6 +4,7 @@
 
 #include "CheckData.h"
 #include "DefinitionsFixture.h"
+#include "check/AdmittedWords.h"
 #include "check/CheckTexts.h"
 #include "check/DefinitionsIndex.h"
 #include "check/PartsOfSpeech.h"
@@ -164,4 +165,23 @@ TEST(WordNumbers, TheFirstOfEqualEntriesAsTheScanGivesIt) {
     EXPECT_EQ(numbers.Find("A"), 2U);
     EXPECT_EQ(numbers.Find("C"), 4U);
     EXPECT_EQ(numbers.Find("AB"), std::nullopt);
+}
+
+// The words a board may lay: those the check of each word calls admitted, from one reading.
+TEST_F(WordCheckTest, AdmittedWordsAreThoseTheCheckAdmits) {
+    const check::AdmittedList admitted = check::AdmittedWords(zorvane::testing::kCheckDico, path);
+    ASSERT_EQ(admitted.errorNumber, 0);
+    std::vector<std::string_view> checked;
+    for (const std::string& word : zorvane::testing::kCheckDico) {
+        const WordCheckResult result = Check(word);
+        if (result.outcome == CheckOutcome::ExistsWithoutDefinition ||
+            (result.outcome == CheckOutcome::Found && result.admitted)) {
+            checked.emplace_back(word);
+        }
+    }
+    EXPECT_EQ(admitted.words, checked);
+    EXPECT_EQ(admitted.words, (std::vector<std::string_view>{"ABACA", "ABAQUE", "ETE", "EXAMEN",
+                                                             "KIWI", "QI", "BIS"}));
+    EXPECT_EQ(check::AdmittedWords(zorvane::testing::kCheckDico, path + ".absent").errorNumber,
+              check::kFileNotFound);
 }

@@ -4,6 +4,7 @@
 
 #include "../check/DefinitionsFixture.h"
 #include "CliSampleData.h"
+#include "check/DefinitionsFixture.h"
 #include "cli/CliRun.h"
 #include "cli/JsonText.h"
 #include "cli/ProgramData.h"
@@ -66,6 +67,11 @@ TEST_F(CliCoreTest, UsageErrorsAreRefusedWithAFrenchReasonAndStatus2) {
         {"commune", "75A"},
         {"commune", "75"},
         {"commune", "PARIS!"},
+        {"top"},
+        {"top", "A???"},
+        {"top", "CHAT", "--limit", "0"},
+        {"top", "CHAT", "/nonexistent/grille.txt"},
+        {"top", "CHAT"}, // an empty input is no position
     };
     for (const auto& args : wrong) {
         const Outcome run = Command(args);
@@ -166,6 +172,66 @@ TEST_F(CliCoreTest, JsonForScripts) {
     const Outcome commune = Command({"--json", "commune", "75001"});
     EXPECT_NE(commune.out.find("\"region\":\"\xC3\x8Ele-de-France\""), std::string::npos);
     EXPECT_NE(commune.out.find("\"mots\":[\"75001 PARIS 01\"]"), std::string::npos);
+}
+
+TEST_F(CliCoreTest, TopListsTheBestMovesOfAdmittedWordsFromAFileOrTheInput) {
+    // CHAT admitted; CHATS flagged, MAISONS sent to an unlisted word, TACHE without an
+    // entry: none of them may be laid, though CHATS and TACHE would score 20.
+    const zorvane::testing::TempFolder folder;
+    cli::SearchData withDefinitions{[this](std::string_view type, int id) {
+                                        return zorvane::testing::FindResource(resources, type, id);
+                                    },
+                                    folder.Write("definitions1.20.ret",
+                                                 "[Cont]\r\n1= OK\xA3n\xA7Un chat.\r\n"
+                                                 "2= NOT\xA3n\xA7"
+                                                 "Des chats.\r\n3= x\xA7"
+                                                 "EXISTE\r\n"
+                                                 "4= OK\xA3n\xA7Voir ZZZ.\r\n5= OK\xA3n\xA7R.\r\n"
+                                                 "7= OK\xA3n\xA7Z.\r\n")};
+    const auto top = [&](const std::vector<std::string>& args, const std::string& input) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = cli::RunCommandLine(args, withDefinitions, in, out, err);
+        return Outcome{status, out.str(), err.str()};
+    };
+    std::string empty;
+    for (int row = 0; row < 15; ++row) {
+        empty += "...............\n";
+    }
+    std::string withZoo = empty;
+    withZoo.replace(7 * 16 + 6, 3, "ZOO");
+    const std::string file = folder.Write("grille.txt", empty);
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string out;
+    };
+    const std::vector<Case> cases{
+        {{"top", "chats", file, "--limit", "2"}, "", cli::kFound, "H5 CHAT 18\nH6 CHAT 18\n"},
+        {{"top", "CHATS", "--limit=1"}, empty, cli::kFound, "H5 CHAT 18\n"},
+        {{"top", "C?", "--limit=1"},
+         withZoo,
+         cli::kNothingFound,
+         "Aucun coup possible avec ce tirage sur cette grille.\n"},
+        {{"top", "--json", "CH?T", "--limit", "1"},
+         empty,
+         cli::kFound,
+         "{\"commande\":\"top\",\"texte\":\"CH?T\",\"trouve\":true,\"message\":null,"
+         "\"erreur\":null,\"nombre\":8,\"mots\":[\"CHaT\"],\"placements\":[\"H5\"],"
+         "\"scores\":[16]}\n"},
+        {{"top", "ZO"}, withZoo.substr(0, 200), cli::kUsageError, ""},
+        {{"top", "ZO"}, withZoo, cli::kUsageError, ""}, // a second Z
+    };
+    for (const Case& c : cases) {
+        const Outcome run = top(c.args, c.input);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, c.out) << ::testing::PrintToString(c.args);
+    }
+    EXPECT_NE(top({"top", "ZO"}, withZoo).err.find("Trop de Z : 2 pour 1 dans le jeu."),
+              std::string::npos);
+    EXPECT_EQ(Command({"top", "CHAT"}, empty).status, cli::kDataFailure); // no definitions
 }
 
 } // namespace

@@ -39,6 +39,12 @@ def main():
         assert [a["texte"] for a in batch] == queries, batch
         checked += batch
     checked += answers(["--json", "nothing"]) + answers(["--json", "near", "x", "--threshold=1"])
+    # top reads its position from the input: an empty board, a malformed one.
+    board = "." * 15 + "\n"
+    top = answers(["--json", "top", "ESARTI?"], board * 15, status=0)
+    assert top[0]["nombre"] > 1000 and len(top[0]["mots"]) == 10, top
+    checked += top + answers(["--json", "top", "ESARTI?"], board * 14, status=2)
+    checked += answers(["top", "--json"], board * 15, status=2)
     for answer in checked:
         validator.validate(answer)
     # A full draw spells words of all its 12 letters; Saint is found under its key ST.

@@ -13,6 +13,17 @@ foreach(file lib/zorvane/zorvane lib/zorvane/definitions1.20.ret lib/zorvane/Lic
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
+if(EXISTS "${BUILD_DIR}/zorvane-duplicate")
+    foreach(file lib/zorvane/zorvane-duplicate bin/zorvane-duplicate
+                 share/man/man1/zorvane-duplicate.1.gz
+                 share/applications/zorvane-duplicate.desktop
+                 share/icons/hicolor/scalable/apps/zorvane-duplicate.svg
+                 share/metainfo/example.zorvane.ZorvaneDuplicate.metainfo.xml)
+        if(NOT EXISTS "${PREFIX}/${file}")
+            message(FATAL_ERROR "not installed: ${file}")
+        endif()
+    endforeach()
+endif()
 
 # Run from elsewhere, through the command in bin, as a user would.
 execute_process(COMMAND "${PREFIX}/bin/zorvane-cli" anagram CHAT
