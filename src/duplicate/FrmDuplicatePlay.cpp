@@ -265,7 +265,10 @@ void FrmDuplicate::ShowTops(const std::vector<board::Move>& ranked,
                              .arg(MoveText(*player), Points(player->score)) +
                          mark);
     }
-    LblTops->setText(QStringLiteral("Meilleurs coups (%1 possibles) :").arg(ranked.size()));
+    // The list stays up while the next draw is played: its title says which move it was.
+    LblTops->setText(QStringLiteral("Meilleurs coups du coup %1 (%2 possibles) :")
+                         .arg(game_->Turns().size())
+                         .arg(ranked.size()));
 }
 
 void FrmDuplicate::ShowSheet() {
