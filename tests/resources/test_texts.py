@@ -73,6 +73,14 @@ class ModernSenseTest(unittest.TestCase):
         self.assertTrue(texts()["MISANDRIE"].startswith("Synonymes : sexisme"))
         self.assertNotIn("misogynie", texts()["MISANDRIE"])
 
+    def test_a_short_thesaurus_line_glosses_a_word_without_article(self):
+        # a line of a few items holds one sense; the forms then reach it
+        cases = {"CURETER": "nettoyer", "RAQUER": "payer", "PIEUTER": "coucher",
+                 "STRANGULER": "étrangler", "COGITER": "réfléchir", "RAQUEREZ": "payer",
+                 "PIEUTAIS": "coucher", "COGITIONS": "réfléchir"}
+        for word, synonym in cases.items():
+            self.assertIn("Synonymes : " + synonym, shown(word), word)
+
     def test_thin_everyday_words_have_a_sense(self):
         for word in ("FOOTBALL SIDA SMARTPHONE SELFIE TAXI ORDI BLOG YAOURT RUGBY TELETRAVAIL KIR "
                      "OHM OKAPI TENNIS CIEUX MESDAMES").split():
