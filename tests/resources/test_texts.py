@@ -60,7 +60,8 @@ class ModernSenseTest(unittest.TestCase):
             "ROUTE": r"forêt", "MAIS": r"ancienne langue", "TUER": r"oublié",
             "LE": r"[Ll]argeur d'une étoffe", "JOLI": r"a vieilli", "POURTANT": r"inusité",
             "FAITES": r"édifice", "SAIS": r"sapajou|singe", "TINS": r"billot", "FUT": r"haut fût",
-            "PAPIER": r"papyrus", "DROGUE": r"teinture",
+            "PAPIER": r"papyrus", "DROGUE": r"teinture", "PARTAIS": r"[Dd]iviser",
+            "TONNE": r"^Vaisseau", "SYMPHONIE": r"musique ancienne",
         }
         self.assertGreaterEqual(len(old), 30)
         for word, pattern in old.items():
@@ -125,6 +126,10 @@ class SynonymOrderTest(unittest.TestCase):
             "ville": ("cité commune", "convoqué mentionné"),
             "peur": ("frayeur crainte terreur angoisse", ""),
             "enfant": ("bébé gamin gosse", ""),
+            "dire": ("raconter annoncer exprimer déclarer", ""),
+            "faire": ("fabriquer réaliser créer construire", ""),
+            "argent": ("fonds monnaie fric", ""),
+            "content": ("heureux satisfait ravi joyeux", ""),
         }
         for head, (present, absent) in expectations.items():
             for item in present.split():
