@@ -60,7 +60,8 @@ class ModernSenseTest(unittest.TestCase):
             "ROUTE": r"forêt", "MAIS": r"ancienne langue", "TUER": r"oublié",
             "LE": r"[Ll]argeur d'une étoffe", "JOLI": r"a vieilli", "POURTANT": r"inusité",
             "FAITES": r"édifice", "SAIS": r"sapajou|singe", "TINS": r"billot", "FUT": r"haut fût",
-            "PAPIER": r"papyrus", "DROGUE": r"teinture",
+            "PAPIER": r"papyrus", "DROGUE": r"teinture", "PARTAIS": r"[Dd]iviser",
+            "TONNE": r"^Vaisseau", "SYMPHONIE": r"musique ancienne",
         }
         self.assertGreaterEqual(len(old), 30)
         for word, pattern in old.items():
@@ -72,6 +73,14 @@ class ModernSenseTest(unittest.TestCase):
         # the thesaurus lists the opposite beside the synonyms
         self.assertTrue(texts()["MISANDRIE"].startswith("Synonymes : sexisme"))
         self.assertNotIn("misogynie", texts()["MISANDRIE"])
+
+    def test_a_short_thesaurus_line_glosses_a_word_without_article(self):
+        # a line of a few items holds one sense; the forms then reach it
+        cases = {"CURETER": "nettoyer", "RAQUER": "payer", "PIEUTER": "coucher",
+                 "STRANGULER": "étrangler", "COGITER": "réfléchir", "RAQUEREZ": "payer",
+                 "PIEUTAIS": "coucher", "COGITIONS": "réfléchir"}
+        for word, synonym in cases.items():
+            self.assertIn("Synonymes : " + synonym, shown(word), word)
 
     def test_thin_everyday_words_have_a_sense(self):
         for word in ("FOOTBALL SIDA SMARTPHONE SELFIE TAXI ORDI BLOG YAOURT RUGBY TELETRAVAIL KIR "
@@ -117,6 +126,10 @@ class SynonymOrderTest(unittest.TestCase):
             "ville": ("cité commune", "convoqué mentionné"),
             "peur": ("frayeur crainte terreur angoisse", ""),
             "enfant": ("bébé gamin gosse", ""),
+            "dire": ("raconter annoncer exprimer déclarer", ""),
+            "faire": ("fabriquer réaliser créer construire", ""),
+            "argent": ("fonds monnaie fric", ""),
+            "content": ("heureux satisfait ravi joyeux", ""),
         }
         for head, (present, absent) in expectations.items():
             for item in present.split():

@@ -225,7 +225,8 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
             result.append((REFERENCE, cross_reference(instead[word])))
         elif word in own:
             result.append(own[word])
-        elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]]:
+        elif targets and targets[0] in verbs and "n" not in info.forms[targets[0]] \
+                and targets[0] not in choices.fixed:
             result.append((REFERENCE, "Forme du verbe %s : %s" % (targets[0], verbs[targets[0]])))
         elif targets and (feminine := feminine_text(
                 word, targets[0], info.forms[targets[0]], feminines.get(targets[0], ()))):

@@ -6,6 +6,9 @@ from .synonyms import normalize, opposite
 SYNONYMS_SHOWN = 3
 # Least part of an item's own line that must lie in the word's line.
 SHARE = 0.25
+# A line of at most this many items holds one sense: an item that lists the
+# word back needs no share (CURETER: nettoyer, RAQUER: payer).
+ONE_SENSE = 3
 
 
 def thesaurus_glosses(entries):
@@ -15,7 +18,9 @@ def thesaurus_glosses(entries):
     sometimes another word's ("courriel: mur, muret"), so an item is kept
     only when its own line, if it has one, lists the word back and a good
     part of it lies in the word's: "bibine: piquette", not "défaite", whose line is
-    about defeat. An item that is the word's opposite is left out."""
+    about defeat. A line of a few items holds one sense, so there listing the
+    word back is enough (a big line such as "nettoyer" shares little with
+    "cureter: nettoyer"). An item that is the word's opposite is left out."""
     lines = {}
     for head, meanings in entries:
         items = lines.setdefault(normalize(head) or head, set())
@@ -36,7 +41,8 @@ def thesaurus_glosses(entries):
                     shown.append(syn)
         # an item without a line of its own ("fin de semaine") cannot be checked
         kept = [s for s in shown if s not in lines or
-                head in lines[s] and len(lines[s] & line) >= SHARE * len(lines[s])]
+                head in lines[s] and (len(shown) <= ONE_SENSE or
+                                      len(lines[s] & line) >= SHARE * len(lines[s]))]
         if kept:
             glosses[word] = "Synonymes : %s." % ", ".join(kept[:SYNONYMS_SHOWN]).rstrip(".")
     return glosses

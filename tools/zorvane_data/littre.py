@@ -335,7 +335,9 @@ def definitions_from(entries, body, frequencies=None):
             continue
         first = with_text[0]
         own[key] = shorten(first.text)
-        verb = [h.text for h in found if h.text and h.verb]
+        # the verb's sense by the same preference: PARTIR's forms are "leave",
+        # not the old "divide" of the first verb article
+        verb = [h.text for h in with_text if h.verb]
         if verb and verb[0] != first.text:
             verbs[key] = shorten(verb[0])
         # where the text is that of a homograph without feminine, the
