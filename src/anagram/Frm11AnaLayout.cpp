@@ -36,10 +36,6 @@ int ListWidth(const QListView* list, int length) {
     return static_cast<int>(std::ceil(word)) + 2 * textMargin + scrollBar + 2 * list->frameWidth();
 }
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(ui::TwipsRect(left, top, width, height, widget));
-}
-
 void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -103,22 +99,22 @@ void Frm11Ana::BuildDrawRow() {
     big.setBold(true);
     TxtCh->setFont(big);
     SetBackground(TxtCh, QPalette::Base, kEmptyGrey);
-    Place(TxtCh, 240, 240, 3120, 480);
+    ui::Place(TxtCh, 240, 240, 3120, 480);
     connect(TxtCh, &QLineEdit::textChanged, this, &Frm11Ana::TxtChChange);
 
     QFont bold = LblN->font();
     bold.setBold(true);
     LblN->setFont(bold);
     LblN->setAlignment(Qt::AlignCenter);
-    Place(LblN, 3420, 300, 540, 360);
+    ui::Place(LblN, 3420, 300, 540, 360);
 
     CmdCh->setObjectName(QStringLiteral("CmdCh"));
     CmdCh->setToolTip(QStringLiteral("Rechercher les anagrammes"));
     CmdCh->setIcon(ui::DrawToolIcon(ui::ToolIcon::Anagrams));
-    Place(CmdCh, 4080, 210, 1800, 540);
+    ui::Place(CmdCh, 4080, 210, 1800, 540);
     connect(CmdCh, &QPushButton::clicked, this, &Frm11Ana::CmdChClick);
 
-    Place(LblInfo, 240, 900, 5700, 360);
+    ui::Place(LblInfo, 240, 900, 5700, 360);
     // The window is disabled while it searches; its status line must still read clearly.
     QPalette status = LblInfo->palette();
     status.setColor(QPalette::Disabled, QPalette::WindowText,
@@ -127,20 +123,20 @@ void Frm11Ana::BuildDrawRow() {
 }
 
 void Frm11Ana::BuildOptions() {
-    Place(FraOptions, 6120, 60, 7560, 1140);
+    ui::Place(FraOptions, 6120, 60, 7560, 1140);
     Lbl[2] = MakeLabel(FraOptions, QStringLiteral("Mini lettres"), QStringLiteral("Lbl(2)"));
-    Place(Lbl[2], 240, 480, 1080, 300);
+    ui::Place(Lbl[2], 240, 480, 1080, 300);
     Cbo1->setObjectName(QStringLiteral("Cbo1"));
     Cbo1->setEditable(true);
     Cbo1->setInsertPolicy(QComboBox::NoInsert);
-    Place(Cbo1, 1320, 420, 840, 380);
+    ui::Place(Cbo1, 1320, 420, 840, 380);
 
     Lbl[1] = MakeLabel(FraOptions, QStringLiteral("Lettre obligatoire"), QStringLiteral("Lbl(1)"));
-    Place(Lbl[1], 2520, 480, 1560, 300);
+    ui::Place(Lbl[1], 2520, 480, 1560, 300);
     Text5->setObjectName(QStringLiteral("Text5"));
     Text5->setMaxLength(1);
     Text5->setAlignment(Qt::AlignCenter);
-    Place(Text5, 4080, 420, 480, 380);
+    ui::Place(Text5, 4080, 420, 480, 380);
     connect(Text5, &QLineEdit::textChanged, this, &Frm11Ana::Text5Change);
 
     for (const int index : {0, 1}) {
@@ -158,7 +154,7 @@ void Frm11Ana::BuildOptions() {
     connect(ImgCochA[0], &ui::CheckImage::spacePressed, this,
             [this] { ImgCochAClick(ImgCochA[1]->isVisible() ? 1 : 0); });
     Lbl[0] = MakeLabel(FraOptions, QStringLiteral("Ajouter un joker"), QStringLiteral("Lbl(0)"));
-    Place(Lbl[0], 5280, 480, 2100, 300);
+    ui::Place(Lbl[0], 5280, 480, 2100, 300);
 }
 
 QListView* Frm11Ana::MakeList(const QString& name, ui::WordListModel* words) {
