@@ -14,7 +14,7 @@ from collections import Counter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from zorvane_data import communes, definitions, evidence, frequency, glosses, lexicon, licences  # noqa: E402
-from zorvane_data import former_communes, littre  # noqa: E402
+from zorvane_data import former_communes, littre, translations  # noqa: E402
 from zorvane_data import synonyms, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
@@ -91,7 +91,8 @@ def main():
     frequencies = frequency.load(npm_root)
     report += build_words(entries, thesaurus, frequencies, embedded, args.out, npm_root)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries), frequencies)
+    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries),
+                                              frequencies, translations.load())
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

@@ -7,7 +7,8 @@ APT_PACKAGES=(
   "python3-grammalecte=2.1.2+ds2-2"
   "stardict-xmlittre=1:1.0-2"
   "mythes-fr=1:7.5.0-1"
-  # Wiktionary-derived French dictionaries: evidence for variant spellings
+  # Wiktionary-derived French dictionaries: evidence for variant spellings and
+  # the common sense of synonyms
   "dict-freedict-fra-bul=2022.12.07-2"
   "dict-freedict-fra-deu=2022.12.07-2"
   "dict-freedict-fra-ell=2022.12.07-2"
@@ -22,6 +23,13 @@ APT_PACKAGES=(
   "dict-freedict-fra-spa=2022.12.07-2"
   "dict-freedict-fra-swe=2022.12.07-2"
   "dict-freedict-fra-tur=2022.12.07-2"
+  # the same release into French: which words translate one sense together
+  "dict-freedict-deu-fra=2022.12.07-2"
+  "dict-freedict-ell-fra=2022.12.07-2"
+  "dict-freedict-fin-fra=2022.12.07-2"
+  "dict-freedict-pol-fra=2022.12.07-2"
+  "dict-freedict-por-fra=2022.12.07-2"
+  "dict-freedict-swe-fra=2022.12.07-2"
   # word list read by tools/short_word_queue.py to find candidates only
   "wfrench=1.2.7-2"
 )

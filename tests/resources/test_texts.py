@@ -130,12 +130,20 @@ class SynonymOrderTest(unittest.TestCase):
             "faire": ("fabriquer réaliser créer construire", ""),
             "argent": ("fonds monnaie fric", ""),
             "content": ("heureux satisfait ravi joyeux", ""),
+            "beau": ("joli magnifique", ""),
+            "triste": ("malheureux mélancolique", ""),
         }
         for head, (present, absent) in expectations.items():
             for item in present.split():
                 self.assertIn(item, lines[head], head)
             for item in absent.split():
                 self.assertNotIn(item, lines[head], head)
+        # the everyday sense leads, before the marginal ones the thesaurus lists first
+        leading = {"jour": "journée date", "oeil": "regard vue", "maison": "foyer demeure",
+                   "manger": "dévorer consommer", "chemin": "route voie sentier"}
+        for head, items in leading.items():
+            for item in items.split():
+                self.assertIn(item, lines[head][:6], head)
 
 
 if __name__ == "__main__":

@@ -156,17 +156,20 @@ def usage(frequencies, item):
     return max(0.0, math.log(LISTED_RANKS / rank) / math.log(LISTED_RANKS)) if rank else 0.0
 
 
-def ranked(spellings, meanings, lists, frequencies=None, parts=None):
+def ranked(spellings, meanings, lists, frequencies=None, parts=None, translations=None):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
     {headword: (abbreviations, {items})} of every thesaurus headword; parts:
-    {form: parts of speech} of the lexicon.
+    {form: parts of speech} of the lexicon; translations: which words
+    translate alike (translations.Translations).
     Items spelt like the headword up to accents and case are dropped. An item
     that only inflects another of the line (feminine, plural) comes last, and
     before it an item that is the headword's opposite (femme: homme), then
     one whose parts of speech in the lexicon are none of the line's (ville:
-    "convoqué", from "cité" the participle). Of the others, an item comes
-    first when it is listed in more meanings, when its own line lists the
+    "convoqué", from "cité" the participle). Of the others, an item that
+    shares a translation with the headword comes first (the headword's common
+    sense: jour, journée, not hublot); then an item comes first when it is
+    listed in more meanings, when its own line lists the
     headword back, when it shares a category with the headword, then by how
     much its own synonyms agree with the headword's: each shared synonym
     counts with its own agreement, over the square root of the item's list
@@ -187,6 +190,8 @@ def ranked(spellings, meanings, lists, frequencies=None, parts=None):
     shared = {s: [t for t in order if t in own[s][1]] for s in order}
     first = {s: len(shared[s]) / size[s] for s in order}
     agreement = {s: sum(first[t] for t in shared[s]) / size[s] for s in order}
+    translated = {s: max((translations.languages(h, s) for h in spellings), default=0)
+                  if translations else 0 for s in order}
 
     def rank(position_item):
         position, item = position_item
@@ -195,14 +200,14 @@ def ranked(spellings, meanings, lists, frequencies=None, parts=None):
         item_parts = parts.get(item, set()) & _LEXICON_PARTS
         return (_other_form(item, keys | spellings), any(opposite(h, item) for h in spellings),
                 bool(item_parts and head_parts and not item_parts & head_parts),
-                -len(senses), not spellings & own_items,
+                not translated[item], -len(senses), not spellings & own_items,
                 bool(cats and own_cats and not cats & own_cats),
                 -agreement[item], -usage(frequencies, item), senses[0], position)
 
     return [item for _p, item in sorted(enumerate(order), key=rank)]
 
 
-def merge(entries, lexicon_parts=None, frequencies=None):
+def merge(entries, lexicon_parts=None, frequencies=None, translations=None):
     """One line per lookup key: the meanings of every headword the lookup
     cannot tell apart (same letters up to accents and case) are merged under
     the first spelling in alphabetical order, synonyms ranked best first
@@ -239,7 +244,7 @@ def merge(entries, lexicon_parts=None, frequencies=None):
     over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
     for key, (spellings, meanings) in merged.items():
         head = heads[key]
-        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts)
+        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts, translations)
         if not syns:
             dropped["empty"] += 1
             continue
