@@ -92,7 +92,8 @@ def main():
     report += build_words(entries, thesaurus, frequencies, embedded, args.out, npm_root)
 
     lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries),
-                                              frequencies, translations.load())
+                                              frequencies, translations.load(),
+                                              synonyms.load_marginal())
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

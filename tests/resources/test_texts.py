@@ -6,6 +6,7 @@ import os
 import unittest
 
 from tests.resources.test_resources import LETTERS, ROOT, TABLES, dico, read_resource
+from tools.zorvane_data import synonyms
 
 # Category-only texts say nothing about the word.
 BARE = re.compile(r"(Nom|Adjectif|Verbe|Adverbe|Interjection|Pronom)( masculin| féminin)?\.")
@@ -90,8 +91,7 @@ class ModernSenseTest(unittest.TestCase):
 
 class ModernSenseTableTest(unittest.TestCase):
     def test_every_reviewed_sense_is_shown_for_its_word(self):
-        with open(os.path.join(TABLES, "modern_senses.tsv"), encoding="utf-8") as src:
-            rows = [l.rstrip("\n").split("\t") for l in src if l.strip() and not l.startswith("#")]
+        rows = table_rows("modern_senses.tsv")
         self.assertEqual(len(rows), len({r[0] for r in rows}), "one line per word")
         for row in rows:
             self.assertEqual(len(row), 3, row)
@@ -111,14 +111,25 @@ class FinishedTextTest(unittest.TestCase):
             self.assertNotRegex(text, r"^Voy\. [A-Z]+\.$|\bvoy\.$", word)
 
 
+@functools.cache
+def synonym_lines():
+    lines = {}
+    for index, letter in enumerate(LETTERS):
+        for line in read_resource("SYNONY%s.%d" % (letter, 101 + index)):
+            if "§" in line:
+                head, rest = line.split("§", 1)
+                lines[head] = rest.split("$", 1)[1].split("\\")
+    return lines
+
+
+def table_rows(name):
+    with open(os.path.join(TABLES, name), encoding="utf-8") as src:
+        return [l.rstrip("\n").split("\t") for l in src if l.strip() and not l.startswith("#")]
+
+
 class SynonymOrderTest(unittest.TestCase):
     def test_first_items_are_the_everyday_ones(self):
-        lines = {}
-        for index, letter in enumerate(LETTERS):
-            for line in read_resource("SYNONY%s.%d" % (letter, 101 + index)):
-                if "§" in line:
-                    head, rest = line.split("§", 1)
-                    lines[head] = rest.split("$", 1)[1].split("\\")[:21]
+        lines = {head: items[:21] for head, items in synonym_lines().items()}
         # the opposite (homme) and the participle of a homograph (cité: convoqué) come last
         expectations = {
             "oeil": ("regard vue", ""),
@@ -144,6 +155,22 @@ class SynonymOrderTest(unittest.TestCase):
         for head, items in leading.items():
             for item in items.split():
                 self.assertIn(item, lines[head][:6], head)
+
+    def test_reviewed_marginal_items_stay_at_the_end_of_their_line(self):
+        rows = table_rows("marginal_synonyms.tsv")
+        self.assertEqual(len(rows), len({r[0] for r in rows}), "one line per headword")
+        for head, items, reason in rows:
+            self.assertTrue(reason.strip(), head)
+            line = synonym_lines()[head]
+            marginal = {i.replace("_", " ") for i in items.split()}
+            self.assertLessEqual(marginal, set(line), head)
+            # behind them only the line's inflected forms (of the headword's
+            # accented twin too: avance, avancée) and the opposite
+            keys = {synonyms.lookup_key(i) for i in line} | {head}
+            for item in line[min(line.index(i) for i in marginal):]:
+                self.assertTrue(item in marginal or synonyms.opposite(head, item)
+                                or synonyms.other_form(synonyms.lookup_key(item), keys),
+                                (head, item))
 
 
 if __name__ == "__main__":

@@ -69,6 +69,13 @@ class OrderTest(unittest.TestCase):
         # without translations the denser window group leads
         self.assertEqual(line[2:5], synonyms.ranked({"jour"}, self.meanings, self.lists)[:3])
 
+    def test_reviewed_marginal_items_go_last_but_stay(self):
+        line = synonyms.ranked({"jour"}, self.meanings, self.lists, translations=self.found,
+                               marginal={"date", "hublot"})
+        self.assertEqual(line[:3], ["journée", "lucarne", "vasistas"])
+        self.assertEqual(set(line[3:5]), {"date", "hublot"})
+        self.assertEqual(line[5], "nuit")       # the opposite stays last
+
     def test_translations_never_lift_an_opposite(self):
         self.found.add_translations("deu", "nuit", ["tag"])    # an odd entry
         line = synonyms.ranked({"jour"}, self.meanings, self.lists,

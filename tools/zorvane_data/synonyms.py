@@ -3,8 +3,10 @@ import math
 from collections import OrderedDict
 
 from .folding import first_letter, spell_ligatures, sub_accents, synonym_sort_key
+from .lexicon import load_table
 
 THESAURUS = "/usr/share/mythes/thes_fr.dat"
+MARGINAL = "marginal_synonyms.tsv"
 
 MAX_LINES = 4300
 # Ranks the frequency list reaches: an item of this rank or beyond counts as rare.
@@ -117,7 +119,7 @@ _FORMS = (("", "e"), ("", "s"), ("", "es"), ("", "x"), ("eux", "euse"), ("if", "
           ("eur", "euse"), ("teur", "trice"))
 
 
-def _other_form(item, items):
+def other_form(item, items):
     """Whether item is the feminine or plural of another of items."""
     return any(item.endswith(end) and item[:len(item) - len(end)] + base in items
                for base, end in _FORMS if len(item) > len(end) + 1)
@@ -156,16 +158,25 @@ def usage(frequencies, item):
     return max(0.0, math.log(LISTED_RANKS / rank) / math.log(LISTED_RANKS)) if rank else 0.0
 
 
-def ranked(spellings, meanings, lists, frequencies=None, parts=None, translations=None):
+def load_marginal():
+    """{headword: {items}} of the reviewed table of marginal synonyms."""
+    return {row[0]: {item.replace("_", " ") for item in row[1].split()}
+            for row in load_table(MARGINAL)}
+
+
+def ranked(spellings, meanings, lists, frequencies=None, parts=None, translations=None,
+           marginal=frozenset()):
     """The synonyms of one line, best first. spellings: the headwords merged
     in the line; meanings: [(abbreviations, [items])] of all of them; lists:
     {headword: (abbreviations, {items})} of every thesaurus headword; parts:
     {form: parts of speech} of the lexicon; translations: which words
-    translate alike (translations.Translations).
-    Items spelt like the headword up to accents and case are dropped. An item
-    that only inflects another of the line (feminine, plural) comes last, and
-    before it an item that is the headword's opposite (femme: homme), then
-    one whose parts of speech in the lexicon are none of the line's (ville:
+    translate alike (translations.Translations); marginal: the items our
+    review puts after the everyday ones.
+    Items spelt like the headword up to accents and case are dropped. The
+    headword's opposite (femme: homme) comes last; before it an item that
+    only inflects another of the line (feminine, plural), the items our
+    review found marginal (manger: lire, from "dévorer un livre"), and an
+    item whose parts of speech in the lexicon are none of the line's (ville:
     "convoqué", from "cité" the participle). Of the others, an item that
     shares a translation with the headword comes first (the headword's common
     sense: jour, journée, not hublot); then an item comes first when it is
@@ -198,8 +209,8 @@ def ranked(spellings, meanings, lists, frequencies=None, parts=None, translation
         own_cats, own_items = own[item]
         senses = [i for i, (_c, items) in enumerate(meanings) if item in items]
         item_parts = parts.get(item, set()) & _LEXICON_PARTS
-        return (_other_form(item, keys | spellings), any(opposite(h, item) for h in spellings),
-                bool(item_parts and head_parts and not item_parts & head_parts),
+        return (any(opposite(h, item) for h in spellings), other_form(item, keys | spellings),
+                item in marginal, bool(item_parts and head_parts and not item_parts & head_parts),
                 not translated[item], -len(senses), not spellings & own_items,
                 bool(cats and own_cats and not cats & own_cats),
                 -agreement[item], -usage(frequencies, item), senses[0], position)
@@ -207,7 +218,7 @@ def ranked(spellings, meanings, lists, frequencies=None, parts=None, translation
     return [item for _p, item in sorted(enumerate(order), key=rank)]
 
 
-def merge(entries, lexicon_parts=None, frequencies=None, translations=None):
+def merge(entries, lexicon_parts=None, frequencies=None, translations=None, marginal=None):
     """One line per lookup key: the meanings of every headword the lookup
     cannot tell apart (same letters up to accents and case) are merged under
     the first spelling in alphabetical order, synonyms ranked best first
@@ -244,7 +255,8 @@ def merge(entries, lexicon_parts=None, frequencies=None, translations=None):
     over = {"before": sum(1 for n in raw_counts.values() if n > SHOWN), "after": 0}
     for key, (spellings, meanings) in merged.items():
         head = heads[key]
-        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts, translations)
+        syns = ranked(spellings, meanings, lists, frequencies, lexicon_parts, translations,
+                      (marginal or {}).get(head, frozenset()))
         if not syns:
             dropped["empty"] += 1
             continue
