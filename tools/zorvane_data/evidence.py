@@ -5,7 +5,6 @@ Three independent sources, each read for its headwords (lemmas) only:
 - Wiktionary, through the FreeDict packages built from it (CC BY-SA);
 - Lefff, through two npm packages (LGPL-LR: read as evidence, never copied);
 - Littré's own articles (the headword as the old dictionary spells it)."""
-import gzip
 import json
 import os
 import re
@@ -13,45 +12,12 @@ import re
 from .folding import fold_word
 from .littre import STARDICT_BASE, parse_idx
 
-DICTD = "/usr/share/dictd"
-# FreeDict French dictionaries made from Wiktionary; fra-eng, fra-nld and
-# fra-bre are older hand-made glossaries and are not read.
-WIKTIONARY_LANGUAGES = ("bul", "deu", "ell", "fin", "ita", "jpn", "lat", "lit",
-                        "pol", "por", "rus", "spa", "swe", "tur")
 LEFFF_NOUNS = ("lefff-helper", "resources_pub", "nouns.json")
 LEFFF_ADJECTIVES = ("lefff-helper", "resources_pub", "adjectives.json")
 LEFFF_VERBS = ("french-verbs-lefff", "dist", "conjugations.json")
 
-_BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
-# First line of a FreeDict article: headword, pronunciations, <part of speech>.
-_ARTICLE_HEAD = re.compile(r"^(.*?)(?:\s+/[^/]*/)*\s*(?:<([^>]*)>)?\s*$")
 _HOMOGRAPH = re.compile(r"\.\d+$")
 _PRONOMINAL = re.compile(r"\s*\((SE|S')\)$|^S'|^SE ")
-
-
-def _dictd_number(text):
-    value = 0
-    for char in text:
-        value = value * 64 + _BASE64.index(char)
-    return value
-
-
-def wiktionary_heads(language, dictd=DICTD):
-    """(headword, part of speech) of each article of one FreeDict dictionary.
-    The index folds case; the article's first line keeps it (ZUP, Hun)."""
-    base = os.path.join(dictd, "freedict-fra-%s" % language)
-    with gzip.open(base + ".dict.dz", "rb") as src:
-        body = src.read()
-    with open(base + ".index", encoding="utf-8") as src:
-        for line in src:
-            key, offset, size = line.rstrip("\n").split("\t")
-            if key.startswith("00database"):
-                continue
-            start = _dictd_number(offset)
-            article = body[start:start + _dictd_number(size)].decode("utf-8", "replace")
-            match = _ARTICLE_HEAD.match(article.split("\n", 1)[0])
-            if match:
-                yield match.group(1).strip(), match.group(2) or ""
 
 
 def is_common_article(headword, parts):
@@ -89,12 +55,12 @@ class Evidence:
         return self.exact.get(lemma, set()) | self.welded.get(lemma, set())
 
 
-def load(npm_root, dictd=DICTD, littre_base=STARDICT_BASE):
+def load(npm_root, wiktionary_articles, littre_base=STARDICT_BASE):
+    """wiktionary_articles: what wiktionary.load() read."""
     evidence = Evidence()
     parts = {}
-    for language in WIKTIONARY_LANGUAGES:
-        for headword, part in wiktionary_heads(language, dictd):
-            parts.setdefault(headword, set()).add(part)
+    for article in wiktionary_articles:
+        parts.setdefault(article.headword, set()).add(article.part)
     for headword, found in parts.items():
         if is_common_article(headword, found):
             evidence.add("wiktionary", headword)
