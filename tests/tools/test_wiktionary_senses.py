@@ -51,14 +51,14 @@ class GlossChoiceTest(unittest.TestCase):
         self.assertEqual(best(table, "toast", "v"), "Porter un toast.")
 
     def test_glosses_without_a_sense_are_left_out(self):
-        labels = ("Chimie", "Linguistique", "Militaire")
+        labels = ("Chimie", "Linguistique", "Militaire", "Par extension")
         table = table_of(
             ("deu", "toto", "n", tuple("(%s) Sens" % l for l in labels)),
-            ("ita", "toto", "n", ("Chimie", "Chimie organique", "Chimie, Linguistique", "12",
+            ("ita", "toto", "n", ("Chimie", "Linguistique", "Par extension", "Chimie organique", "Chimie, Linguistique", "12",
                                   "Œnologie", "En anatomie", "Sens informatique", "Toto",
                                   "Traductions de toto", "Nom commun", "Ordinal", "лодка")),
             ("spa", "ivan", "n", ("(Chimie)",)),
-            ("por", "totoer", "v", ("Photographie", "Sur internet")))
+            ("por", "totoer", "v", ("Photographie", "Sur internet", "Appareil photographique")))
         for key in (("toto", "n"), ("ivan", "n"), ("totoer", "v")):
             self.assertNotIn(key, table)
 
@@ -98,10 +98,15 @@ class ThinOnlyTest(unittest.TestCase):
         ("tuber", "tuber", ":V1_it____a:Y/*"), ("tubas", "tuber", ":V1_it____a:Is:2s/*"),
         ("second", "second", ":N:m:s/*"), ("seconde", "second", ":N:f:s/*"),
         ("seconde", "seconde", ":N:f:s/*"), ("picosecondes", "seconde", ":N:f:p/*"),
+        ("luge", "luge", ":N:f:s/*"), ("luges", "luge", ":N:f:p/*"),
+        ("luger", "luger", ":V1_i____zz:Y/*"), ("luges", "luger", ":V1_i____zz:Ip:2s/*"),
+        ("zup", "zup", ":N:f:s/*"),
+        ("geek", "geek", ":N:m:s/*"), ("geekette", "geek", ":N:f:s/*"), ("geekette", "geekette", ":N:f:s/*"),
     ]
     THIN = {"GEEKER": "Passer du temps devant l'ordinateur.", "CHAT": "Chat domestique.",
             "BIBINE": "Mauvaise bière.", "CAMION": "Véhicule terrestre motorisé.",
-            "TUBA": "Instrument à vent.", "SECONDE": "Unité de temps."}
+            "TUBA": "Instrument à vent.", "SECONDE": "Unité de temps.", "LUGER": "Faire de la luge.",
+            "ZUP": "Voir la ZAC.", "GEEK": "Passionné d'informatique.", "GEEKETTE": "Femme geek."}
 
     def test_a_gloss_only_replaces_a_grammatical_description(self):
         words = lexicon.group_words(self.ENTRIES)
@@ -123,6 +128,11 @@ class ThinOnlyTest(unittest.TestCase):
         # SECONDE shows SECOND's sense, so its forms are not sent to it
         self.assertEqual(shown["SECONDE"][1], "Voir SECOND.")
         self.assertEqual(shown["PICOSECONDES"], (definitions.GRAMMAR, "Féminin pluriel de SECONDE."))
+        # a feminine is read as its masculine first, as CHATTE is CHAT
+        self.assertEqual(shown["GEEKETTE"], (definitions.THIN_REFERENCE, "Voir GEEK."))
+        # a noun's plural is no verb form to the reader; a short "Voir " text would be followed
+        self.assertEqual(shown["LUGES"], (definitions.GRAMMAR, "Féminin pluriel de LUGE."))
+        self.assertEqual(shown["ZUP"], (definitions.GRAMMAR, "Nom féminin."))
 
 
 if __name__ == "__main__":
