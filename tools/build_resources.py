@@ -23,8 +23,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, thesaurus, frequencies, embedded, out, npm_root):
-    """DICO, ANA and the definitions file; returns the report lines."""
+def build_words(entries, parts, thesaurus, frequencies, embedded, out, npm_root):
+    """DICO, ANA and the definitions file; returns the report lines. parts:
+    lexicon.parts_by_form(entries)."""
     report = []
     articles = littre.load_definitions(frequencies=frequencies)
     wiktionary_articles = wiktionary.load()
@@ -61,8 +62,9 @@ def build_words(entries, thesaurus, frequencies, embedded, out, npm_root):
                                      thesaurus_glosses)
     choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
                                   definitions.load_modern_senses(), articles.stubs)
+    nouns = {form for form, found in parts.items() if found == {"n"}}
     thin_senses = wiktionary_senses.lemma_senses(
-        dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles), definitions.LONG_WORD)
+        dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, nouns), definitions.LONG_WORD)
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
                                      articles.verbs, articles.feminines, choices, thin_senses)
     values = definitions.entry_values(dico, grouped, kinds)
@@ -95,9 +97,10 @@ def main():
     entries = lexicon.load_entries()
     thesaurus = synonyms.load()
     frequencies = frequency.load(npm_root)
-    report += build_words(entries, thesaurus, frequencies, embedded, args.out, npm_root)
+    parts = lexicon.parts_by_form(entries)
+    report += build_words(entries, parts, thesaurus, frequencies, embedded, args.out, npm_root)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries), frequencies)
+    lines_by_letter, dropped = synonyms.merge(thesaurus, parts, frequencies)
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))
     report.append("synonym lines: %d; per letter: %s" % (

@@ -12,8 +12,8 @@ from zorvane_data import wiktionary_senses as senses  # noqa: E402
 from zorvane_data.wiktionary import Article  # noqa: E402
 
 
-def table_of(*articles):
-    return senses.gloss_table([Article(*a) for a in articles])
+def table_of(*articles, nouns=frozenset()):
+    return senses.gloss_table([Article(*a) for a in articles], nouns)
 
 
 def best(table, headword, part):
@@ -58,8 +58,9 @@ class GlossChoiceTest(unittest.TestCase):
                                   "Œnologie", "En anatomie", "Sens informatique", "Toto",
                                   "Traductions de toto", "Nom commun", "Ordinal", "лодка")),
             ("spa", "ivan", "n", ("(Chimie)",)),
-            ("por", "totoer", "v", ("Photographie", "Sur internet", "Appareil photographique")))
-        for key in (("toto", "n"), ("ivan", "n"), ("totoer", "v")):
+            ("por", "totoer", "v", ("Photographie", "Sur internet", "Appareil photographique")),
+            ("fin", "grenadien", "adj", ("Île et État de la Grenade",)), nouns={"île"})
+        for key in (("toto", "n"), ("ivan", "n"), ("totoer", "v"), ("grenadien", "adj")):
             self.assertNotIn(key, table)
 
     def test_labels_and_wiki_leftovers_are_written_for_the_reader(self):

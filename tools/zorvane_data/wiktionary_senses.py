@@ -84,11 +84,13 @@ def split_labels(gloss, labels):
         gloss = gloss[(match or colon).end():]
 
 
-def is_sense(text, labels, headword, part):
+def is_sense(text, labels, headword, part, nouns=frozenset()):
     """False for a text that holds no sense of the headword: no word, fields
     or a kind of word ("Géologie", "Chimie organique", "Ordinal"), the
     headword again ("Cultivar", "N-Butane"), letters outside cp1252 (a
-    translation left in another script), or, for a verb, no verb first."""
+    translation left in another script); for a verb, no verb first; for an
+    adjective, a word that is only a noun first (GRENADIEN: "Île et État de
+    la Grenade", UNAIRE: "Système de numération"). nouns: such words."""
     words = _WORD.findall(_PARENTHESIS.sub("", text).lower())
     if not words or max(len(w) for w in words) < 3 or to_cp1252(text) != text:
         return False
@@ -101,10 +103,12 @@ def is_sense(text, labels, headword, part):
             or (len(words) <= 2 and any(
                 strip_marks(w).upper().replace("-", "").replace("'", "").endswith(head) for w in words)):
         return False
+    if part == "adj" and words[0] in nouns:
+        return False
     return part != "v" or bool(_VERB_START.match(joined))
 
 
-def sense_text(gloss, labels, headword, part):
+def sense_text(gloss, labels, headword, part, nouns=frozenset()):
     """The gloss as a Sense whose text suits the definitions file ("Militaire
     : tout ce qui met une troupe à couvert."), or None when it holds no sense
     (see is_sense)."""
@@ -113,7 +117,7 @@ def sense_text(gloss, labels, headword, part):
     found, text = split_labels(gloss, labels)
     if text.endswith(")") and text.count(")") > text.count("("):
         text = text[:-1]
-    if not is_sense(text, labels, headword, part):
+    if not is_sense(text, labels, headword, part, nouns):
         return None
     vague = len(_WORD.findall(text)) == 1
     shown = [l for l in found if not _NOTE.search(l.lower())]
@@ -126,9 +130,10 @@ def sense_text(gloss, labels, headword, part):
     return Sense(text + "." if text.endswith(")") else text, rank, vague)
 
 
-def gloss_table(articles):
+def gloss_table(articles, nouns=frozenset()):
     """{(headword, lexicon part): [(order, text)], best first} of every
-    article with a usable gloss; proper nouns are left out. The orders of
+    article with a usable gloss; proper nouns are left out; nouns: the
+    lower-case words that are only nouns (see is_sense). The orders of
     different keys compare: (rank, minus the dictionaries giving the text,
     counted twice for a gloss of several words, where it was first met)."""
     labels = label_set(articles)
@@ -139,7 +144,7 @@ def gloss_table(articles):
             continue
         senses = pooled.setdefault((article.headword, _PARTS[part]), {})
         for index, gloss in enumerate(article.glosses):
-            sense = sense_text(gloss, labels, article.headword, _PARTS[part])
+            sense = sense_text(gloss, labels, article.headword, _PARTS[part], nouns)
             if sense:
                 found = senses.setdefault(sense.text, [sense.rank, sense.vague, set(), (place, index)])
                 found[2].add(article.language)
