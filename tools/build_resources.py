@@ -62,9 +62,8 @@ def build_words(entries, parts, thesaurus, frequencies, embedded, out, npm_root)
                                      thesaurus_glosses)
     choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
                                   definitions.load_modern_senses(), articles.stubs)
-    nouns = {form for form, found in parts.items() if found == {"n"}}
     thin_senses = wiktionary_senses.lemma_senses(
-        dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, nouns), definitions.LONG_WORD)
+        dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, parts), definitions.LONG_WORD)
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
                                      articles.verbs, articles.feminines, choices, thin_senses)
     values = definitions.entry_values(dico, grouped, kinds)

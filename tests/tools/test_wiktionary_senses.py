@@ -12,8 +12,8 @@ from zorvane_data import wiktionary_senses as senses  # noqa: E402
 from zorvane_data.wiktionary import Article  # noqa: E402
 
 
-def table_of(*articles, nouns=frozenset()):
-    return senses.gloss_table([Article(*a) for a in articles], nouns)
+def table_of(*articles, lexicon_parts=None):
+    return senses.gloss_table([Article(*a) for a in articles], lexicon_parts)
 
 
 def best(table, headword, part):
@@ -58,10 +58,20 @@ class GlossChoiceTest(unittest.TestCase):
                                   "Œnologie", "En anatomie", "Sens informatique", "Toto",
                                   "Traductions de toto", "Nom commun", "Ordinal", "лодка")),
             ("spa", "ivan", "n", ("(Chimie)",)),
-            ("por", "totoer", "v", ("Photographie", "Sur internet", "Appareil photographique")),
-            ("fin", "grenadien", "adj", ("Île et État de la Grenade",)), nouns={"île"})
-        for key in (("toto", "n"), ("ivan", "n"), ("totoer", "v"), ("grenadien", "adj")):
+            ("por", "totoer", "v", ("Photographie", "Sur internet", "Appareil photographique")))
+        for key in (("toto", "n"), ("ivan", "n"), ("totoer", "v")):
             self.assertNotIn(key, table)
+        # with the lexicon: no French word, or a thing's name for a quality
+        table = table_of(
+            ("fin", "grenadien", "adj", ("Île et État de la Grenade", "Relatif à la Grenade")),
+            ("pol", "pérille", "n", ("Perilla frutescens var. frutescens",)),
+            ("swe", "cairote", "adj", ("Du Caire",)),
+            lexicon_parts={"île": {"n"}, "et": {"conj"}, "état": {"n"}, "de": {"prép"}, "la": {"art"},
+                           "grenade": {"n"}, "relatif": {"adj", "n"}, "à": {"prép"}, "var": {"n"},
+                           "du": {"art"}})
+        self.assertEqual(table[("grenadien", "adj")][0][1], "Relatif à la Grenade.")
+        self.assertNotIn(("pérille", "n"), table)
+        self.assertIn(("cairote", "adj"), table)
 
     def test_labels_and_wiki_leftovers_are_written_for_the_reader(self):
         table = table_of(

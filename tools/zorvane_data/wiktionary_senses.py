@@ -84,13 +84,17 @@ def split_labels(gloss, labels):
         gloss = gloss[(match or colon).end():]
 
 
-def is_sense(text, labels, headword, part, nouns=frozenset()):
+def is_sense(text, labels, headword, part, lexicon_parts=None):
     """False for a text that holds no sense of the headword: no word, fields
     or a kind of word ("Géologie", "Chimie organique", "Ordinal"), the
     headword again ("Cultivar", "N-Butane"), letters outside cp1252 (a
-    translation left in another script); for a verb, no verb first; for an
-    adjective, a word that is only a noun first (GRENADIEN: "Île et État de
-    la Grenade", UNAIRE: "Système de numération"). nouns: such words."""
+    translation left in another script); for a verb, no verb first. With
+    lexicon_parts ({lower-case form: its parts of speech}, as the lexicon
+    gives them): fewer than half of its words French (a name left in Latin,
+    "Perilla frutescens var. frutescens"; "Du Caire" stays), and, for an
+    adjective, a word that is only a noun first
+    (GRENADIEN: "Île et État de la Grenade", UNAIRE: "Système de
+    numération")."""
     words = _WORD.findall(_PARENTHESIS.sub("", text).lower())
     if not words or max(len(w) for w in words) < 3 or to_cp1252(text) != text:
         return False
@@ -103,12 +107,15 @@ def is_sense(text, labels, headword, part, nouns=frozenset()):
             or (len(words) <= 2 and any(
                 strip_marks(w).upper().replace("-", "").replace("'", "").endswith(head) for w in words)):
         return False
-    if part == "adj" and words[0] in nouns:
-        return False
+    if lexicon_parts:
+        pieces = [p for w in words for p in re.split(r"['-]", w) if len(p) > 1]
+        if 2 * sum(p in lexicon_parts for p in pieces) < len(pieces) or \
+                part == "adj" and lexicon_parts.get(words[0]) == {"n"}:
+            return False
     return part != "v" or bool(_VERB_START.match(joined))
 
 
-def sense_text(gloss, labels, headword, part, nouns=frozenset()):
+def sense_text(gloss, labels, headword, part, lexicon_parts=None):
     """The gloss as a Sense whose text suits the definitions file ("Militaire
     : tout ce qui met une troupe à couvert."), or None when it holds no sense
     (see is_sense)."""
@@ -117,7 +124,7 @@ def sense_text(gloss, labels, headword, part, nouns=frozenset()):
     found, text = split_labels(gloss, labels)
     if text.endswith(")") and text.count(")") > text.count("("):
         text = text[:-1]
-    if not is_sense(text, labels, headword, part, nouns):
+    if not is_sense(text, labels, headword, part, lexicon_parts):
         return None
     vague = len(_WORD.findall(text)) == 1
     shown = [l for l in found if not _NOTE.search(l.lower())]
@@ -130,10 +137,10 @@ def sense_text(gloss, labels, headword, part, nouns=frozenset()):
     return Sense(text + "." if text.endswith(")") else text, rank, vague)
 
 
-def gloss_table(articles, nouns=frozenset()):
+def gloss_table(articles, lexicon_parts=None):
     """{(headword, lexicon part): [(order, text)], best first} of every
-    article with a usable gloss; proper nouns are left out; nouns: the
-    lower-case words that are only nouns (see is_sense). The orders of
+    article with a usable gloss; proper nouns are left out; lexicon_parts:
+    see is_sense. The orders of
     different keys compare: (rank, minus the dictionaries giving the text,
     counted twice for a gloss of several words, where it was first met)."""
     labels = label_set(articles)
@@ -144,7 +151,7 @@ def gloss_table(articles, nouns=frozenset()):
             continue
         senses = pooled.setdefault((article.headword, _PARTS[part]), {})
         for index, gloss in enumerate(article.glosses):
-            sense = sense_text(gloss, labels, article.headword, _PARTS[part], nouns)
+            sense = sense_text(gloss, labels, article.headword, _PARTS[part], lexicon_parts)
             if sense:
                 found = senses.setdefault(sense.text, [sense.rank, sense.vague, set(), (place, index)])
                 found[2].add(article.language)
