@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from zorvane_data import communes, definitions, evidence, frequency, glosses, lexicon, licences  # noqa: E402
 from zorvane_data import former_communes, littre, translations  # noqa: E402
-from zorvane_data import synonyms, words  # noqa: E402
+from zorvane_data import synonyms, wiktionary, wiktionary_senses, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
 
@@ -23,11 +23,13 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, thesaurus, frequencies, embedded, out, npm_root):
-    """DICO, ANA and the definitions file; returns the report lines."""
+def build_words(entries, parts, thesaurus, frequencies, embedded, out, npm_root):
+    """DICO, ANA and the definitions file; returns the report lines. parts:
+    lexicon.parts_by_form(entries)."""
     report = []
     articles = littre.load_definitions(frequencies=frequencies)
-    dictionaries = evidence.load(npm_root)
+    wiktionary_articles = wiktionary.load()
+    dictionaries = evidence.load(npm_root, wiktionary_articles)
     added = lexicon.conjugate_added(lexicon.load_added(), entries)
     lexicon_words = lexicon.group_words(entries)
     letters = {fold_word(f) for f, _l, _t in entries if len(f) == 1} - {None}
@@ -60,14 +62,19 @@ def build_words(entries, thesaurus, frequencies, embedded, out, npm_root):
                                      thesaurus_glosses)
     choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
                                   definitions.load_modern_senses(), articles.stubs)
+    thin_senses = wiktionary_senses.lemma_senses(
+        dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, parts), definitions.LONG_WORD)
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
-                                     articles.verbs, articles.feminines, choices)
+                                     articles.verbs, articles.feminines, choices, thin_senses)
     values = definitions.entry_values(dico, grouped, kinds)
     write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
     short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)
     total = sum(short.values())
     report.append("2-12 letter words: %d; texts: %s" % (total, ", ".join(
         "%s %d (%.1f %%)" % (k, n, 100.0 * n / total) for k, n in short.most_common())))
+    report.append("grammatical descriptions: %d without the Wiktionary senses, %d with them" % (
+        short[definitions.GRAMMAR] + short[definitions.THIN_SENSE] + short[definitions.THIN_REFERENCE],
+        short[definitions.GRAMMAR]))
     not_admitted = [grouped[w] for w in dico if not grouped[w].admitted()]
     report.append("NOT: %d (reformed spelling only %d, archaic variant only %d)" % (
         len(not_admitted), sum(1 for i in not_admitted if "R" in i.variants),
@@ -89,10 +96,10 @@ def main():
     entries = lexicon.load_entries()
     thesaurus = synonyms.load()
     frequencies = frequency.load(npm_root)
-    report += build_words(entries, thesaurus, frequencies, embedded, args.out, npm_root)
+    parts = lexicon.parts_by_form(entries)
+    report += build_words(entries, parts, thesaurus, frequencies, embedded, args.out, npm_root)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, lexicon.parts_by_form(entries),
-                                              frequencies, translations.load(),
+    lines_by_letter, dropped = synonyms.merge(thesaurus, parts, frequencies, translations.load(),
                                               synonyms.load_marginal())
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))

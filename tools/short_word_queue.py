@@ -13,7 +13,7 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import evidence, lexicon, synonyms  # noqa: E402
+from zorvane_data import evidence, lexicon, synonyms, wiktionary  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -39,9 +39,8 @@ def spellings_by_source(npm_root):
 
     add("lexique", (f for f, _l, t in lexicon.load_entries() if len(f) > 1 and lexicon.is_common(f, t)))
     heads = {}
-    for language in evidence.WIKTIONARY_LANGUAGES:
-        for head, part in evidence.wiktionary_heads(language):
-            heads.setdefault(head, set()).add(part)
+    for article in wiktionary.load():
+        heads.setdefault(article.headword, set()).add(article.part)
     add("wiktionnaire", (h for h, p in heads.items() if evidence.is_common_article(h, p)))
     found["wiktionnaire-majuscule"] = {
         fold_word(h): h for h, p in heads.items()

@@ -89,6 +89,29 @@ class ModernSenseTest(unittest.TestCase):
             self.assertGreater(len(shown(word)), 20, word)
 
 
+class WiktionarySenseTest(unittest.TestCase):
+    def test_formerly_thin_words_show_a_sense(self):
+        # lemmas no other source glosses, and forms of them
+        cases = {"CONCHIER": "excréments", "GARROTER": "garrot", "SPELEOLOGIE": "cavités",
+                 "DRONE": "sans pilote", "AFFIDAVIT": "Déclaration", "HEMORROIDE": "anus",
+                 "ABSTRACT": "Analyse", "MALGACHE": "Madagascar", "ALTISTE": "alto",
+                 "KIFFERAIT": "apprécier", "BELUGAS": "Cétacé", "CLABOTENT": "Mourir",
+                 "PROCRASTINEZ": "lendemain", "GEORGIENNES": "Géorgie"}
+        for word, fragment in cases.items():
+            self.assertIn(fragment, shown(word), word)
+            self.assertFalse(BARE.fullmatch(shown(word).split("\n")[-1]), word)
+
+    def test_other_sources_keep_their_texts(self):
+        # the first Wiktionary gloss of each, which only a grammatical description gives way to
+        glosses = {"ABEILLE": "Insecte à miel.", "ABBAYE": "Monastère catholique.",
+                   "ABATTRE": "Assassiner par arme à feu.", "ACRA": "Petit beignet.",
+                   "AUTOBUS": "Véhicule de transports en commun.", "JEAN": "Pantalon.",
+                   "ORDINATEUR": "Machine électronique."}
+        for word, gloss in glosses.items():
+            self.assertNotEqual(shown(word).split("\n")[-1], gloss, word)
+        self.assertTrue(texts()["ACRA"].startswith("Synonymes : "))
+
+
 class ModernSenseTableTest(unittest.TestCase):
     def test_every_reviewed_sense_is_shown_for_its_word(self):
         rows = table_rows("modern_senses.tsv")

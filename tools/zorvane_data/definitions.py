@@ -15,6 +15,9 @@ AUXILIARIES = ("ETRE", "AVOIR")
 # Kinds of text, in the order of preference, as counted in the report.
 OWN, REFERENCE, GLOSS, DERIVED, GRAMMAR = (
     "sense", "cross-reference", "gloss", "derived", "grammar")
+# Texts that replace a grammatical description only: a Wiktionary sense,
+# and a cross-reference to a word that has one.
+THIN_SENSE, THIN_REFERENCE = "wiktionary sense", "cross-reference to a wiktionary sense"
 
 # Grammatical description of a category code whose lemma has no text.
 _CATEGORY_NAMES = {"n": "Nom", "adj": "Adjectif", "v": "Verbe", "adv": "Adverbe",
@@ -188,23 +191,26 @@ class Choices:
         self.fixed, self.stubs = fixed or {}, stubs or {}
 
 
-def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choices=None):
+def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choices=None,
+                thin_senses=None):
     """(kind, text) of each word of at most 12 letters, in DICO order;
     (None, "") for longer words. articles: {folded headword: text};
     glosses: {word: short gloss}; verbs: {verb: its sense, where the verb's
     own text is that of a homograph}: its forms show that sense; feminines:
     {word: (feminines, text) of its homographs that give a feminine}: those
     feminines show that text (COITE is "coi", not the salt-marsh duct);
-    choices: see Choices."""
+    choices: see Choices; thin_senses: {lemma: sense} used only where the
+    text would otherwise be a grammatical description (see thin_text)."""
     verbs, feminines, choices = verbs or {}, feminines or {}, choices or Choices()
     dico_set = set(dico)
+    thin_senses = {w: t for w, t in (thin_senses or {}).items() if w in dico_set and usable(t)}
     own = sense_texts(dico, words, articles, glosses)
     own.update((w, (OWN, t)) for w, t in choices.fixed.items()
                if w in dico_set and len(w) < LONG_WORD)
     instead = {w: other for w in own if w not in choices.fixed
                and (other := _meant_instead(w, own, dico_set, choices))}
     instead = {w: other for w, other in instead.items() if other not in instead}
-    result = []
+    result, thin = [], {}
     for word in dico:
         info = words[word]
         if len(word) >= LONG_WORD:
@@ -238,9 +244,38 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         elif usable(glosses.get(word)):
             result.append((GLOSS, glosses[word]))
         else:
-            text = describe(word, info, (lemmas or others or [word])[0])
-            result.append((GRAMMAR, text) if text else (None, EXISTS))
+            thin[len(result)] = (word, lemmas or others)
+            result.append(None)
+    # a thin sense is shown by its word only where no other text comes
+    # first (SECONDE is "Voir SECOND."): the forms are sent only to those
+    for _round in range(2):
+        for index, (word, lemmas) in thin.items():
+            result[index] = thin_text(word, words, lemmas, own, instead, thin_senses)
+        thin_senses = {w: thin_senses[w] for index, (w, _l) in thin.items()
+                       if result[index][0] == THIN_SENSE}
     return result
+
+
+def thin_text(word, words, lemmas, own, instead, thin_senses):
+    """The text of a word that no source above gives a sense: its own thin
+    sense when it is a lemma of its own and no feminine of another word;
+    else "Voir X." to the first of its lemmas with a sense, one of their own
+    or a thin one, by the rules of the cross-references above (BELOTES goes
+    to BELOTE before the verb BELOTER); else its own thin sense (a feminine);
+    else the grammatical description."""
+    info = words[word]
+    sense = thin_senses.get(word) if word in info.lemmas else None
+    if sense and not feminine_form(word, info):
+        return (THIN_SENSE, sense)
+    with_sense = [l for l in lemmas if l in own or l in thin_senses]
+    targets = [t for t in dict.fromkeys(instead.get(l, l) for l in with_sense) if t != word]
+    if targets and not (lemmas[0] not in with_sense and grammatical_rank(words, info, lemmas[0])
+                        < grammatical_rank(words, info, targets[0])):
+        return (THIN_REFERENCE, cross_reference(targets[0]))
+    if sense:
+        return (THIN_SENSE, sense)
+    text = describe(word, info, (lemmas or [word])[0])
+    return (GRAMMAR, text) if text else (None, EXISTS)
 
 
 def _meant_instead(word, own, dico_set, choices):

@@ -11,25 +11,13 @@ import re
 
 from .folding import fold_word
 from .littre import STARDICT_BASE, parse_idx
-from .translations import DICTD, FROM_FRENCH as WIKTIONARY_LANGUAGES, articles
 
 LEFFF_NOUNS = ("lefff-helper", "resources_pub", "nouns.json")
 LEFFF_ADJECTIVES = ("lefff-helper", "resources_pub", "adjectives.json")
 LEFFF_VERBS = ("french-verbs-lefff", "dist", "conjugations.json")
 
-# First line of a FreeDict article: headword, pronunciations, <part of speech>.
-_ARTICLE_HEAD = re.compile(r"^(.*?)(?:\s+/[^/]*/)*\s*(?:<([^>]*)>)?\s*$")
 _HOMOGRAPH = re.compile(r"\.\d+$")
 _PRONOMINAL = re.compile(r"\s*\((SE|S')\)$|^S'|^SE ")
-
-
-def wiktionary_heads(language, dictd=DICTD):
-    """(headword, part of speech) of each article of one FreeDict dictionary.
-    The index folds case; the article's first line keeps it (ZUP, Hun)."""
-    for article in articles("fra-%s" % language, dictd):
-        match = _ARTICLE_HEAD.match(article.split("\n", 1)[0])
-        if match:
-            yield match.group(1).strip(), match.group(2) or ""
 
 
 def is_common_article(headword, parts):
@@ -67,12 +55,12 @@ class Evidence:
         return self.exact.get(lemma, set()) | self.welded.get(lemma, set())
 
 
-def load(npm_root, dictd=DICTD, littre_base=STARDICT_BASE):
+def load(npm_root, wiktionary_articles, littre_base=STARDICT_BASE):
+    """wiktionary_articles: what wiktionary.load() read."""
     evidence = Evidence()
     parts = {}
-    for language in WIKTIONARY_LANGUAGES:
-        for headword, part in wiktionary_heads(language, dictd):
-            parts.setdefault(headword, set()).add(part)
+    for article in wiktionary_articles:
+        parts.setdefault(article.headword, set()).add(article.part)
     for headword, found in parts.items():
         if is_common_article(headword, found):
             evidence.add("wiktionary", headword)

@@ -9,47 +9,21 @@ people look up, so an item that shares a translation with the headword
 dictionary gives beside it for one sense ("Tag: jour, journée"), belongs to
 the headword's common sense. Counted by language, so that one dictionary's
 odd entry weighs little."""
-import gzip
-import os
 import re
 
 from .folding import spell_ligatures
+from .wiktionary import DICTD, LANGUAGES, texts
 
-DICTD = "/usr/share/dictd"
-# French into other languages (the same packages as the admission evidence).
-FROM_FRENCH = ("bul", "deu", "ell", "fin", "ita", "jpn", "lat", "lit", "pol", "por",
-               "rus", "spa", "swe", "tur")
+# French into other languages: the packages the definitions read too.
+FROM_FRENCH = LANGUAGES
 # Other languages into French, of the same Wiktionary-built release.
 INTO_FRENCH = ("deu", "ell", "fin", "pol", "por", "swe")
 
-_BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 # A sense opens a line with its number; the next sense's number may close one.
 _SENSE_NUMBER = re.compile(r"^\s*\d+\.\s*")
 _NEXT_NUMBER = re.compile(r"\s+\d+\.\s*$")
 # Longer comma parts are definitions, not translations.
 _MAX_WORDS = 3
-
-
-def dictd_number(text):
-    """An offset or size of a dictd index, written in base 64."""
-    value = 0
-    for char in text:
-        value = value * 64 + _BASE64.index(char)
-    return value
-
-
-def articles(name, dictd=DICTD):
-    """The text of each article of one dictd dictionary, in index order."""
-    base = os.path.join(dictd, "freedict-%s" % name)
-    with gzip.open(base + ".dict.dz", "rb") as src:
-        body = src.read()
-    with open(base + ".index", encoding="utf-8") as src:
-        for line in src:
-            key, offset, size = line.rstrip("\n").split("\t")
-            if key.startswith("00database"):
-                continue
-            start = dictd_number(offset)
-            yield body[start:start + dictd_number(size)].decode("utf-8", "replace")
 
 
 def headword(article):
@@ -110,12 +84,12 @@ class Translations:
 def load(dictd=DICTD):
     found = Translations()
     for language in FROM_FRENCH:
-        for article in articles("fra-%s" % language, dictd):
+        for article in texts("fra-%s" % language, dictd):
             for senses in sense_translations(article):
                 found.add_translations(language, headword(article), senses)
     for language in INTO_FRENCH:
         number = 0
-        for article in articles("%s-fra" % language, dictd):
+        for article in texts("%s-fra" % language, dictd):
             for words in sense_translations(article):
                 number += 1
                 if len(words) > 1:
