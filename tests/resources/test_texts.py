@@ -115,6 +115,7 @@ class EverydayReadingTest(unittest.TestCase):
             "MISE": "MISES", "VENUE": "VENUES", "ARRIVEE": "ARRIVEES", "PENSEE": "PENSEES",
             "MOITIE": "MOITIES", "JAMBIERE": "JAMBIERES", "RENE": "RENES",
             "DEVOIR": "DUS", "NAITRE": "NES", "TAIRE": "TUS", "ENTRER": "ENTRES", "FAIRE": "FAITES",
+            "DONNER": "DONNES", "VENDRE": "VENDUS", "TENIR": "TENUS",
         }
         for target, form in expected.items():
             self.assertEqual(texts()[form], "Voir %s." % target, form)
