@@ -187,7 +187,7 @@ class DefinitionsTest(unittest.TestCase):
         # AMITIE's index entry names the article of GRIOTTIER; MINEUR's first text is the miner's
         for word, start in (("MAISON", "OK£n§Bâtiment"), ("SUIS", "OK£v§Voir ETRE."),
                             ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR."),
-                            ("AMITIE", "OK£n§Synonymes : attachement"),
+                            ("AMITIE", "OK£n§Sentiment d'affection"),
                             ("MINEURES", "OK£adj n§Féminin pluriel de MINEUR : Moindre"),
                             ("CUBAINES", "OK£adj n§Féminin pluriel de CUBAIN.")):
             self.assertTrue(values[word].startswith(start), values[word])

@@ -124,6 +124,48 @@ class ModernSenseTableTest(unittest.TestCase):
             self.assertEqual(texts()[word], sense, word)
 
 
+class EverydayReadingTest(unittest.TestCase):
+    """Frequent words read as today's reader takes them: plurals sent to the
+    noun they spell, and reviewed senses instead of an old, narrow or
+    misfiled first sense."""
+
+    def test_plurals_go_to_the_noun_or_the_singular_they_spell(self):
+        # a feminine participle's plural is the noun's (PARTIES), a plural follows
+        # its singular's reviewed sense (JAMBIERES); masculine participles, conjugated
+        # forms and homographs of another word keep their verb
+        expected = {
+            "PARTIE": "PARTIES", "SORTIE": "SORTIES", "ENTREE": "ENTREES", "PRISE": "PRISES",
+            "MISE": "MISES", "VENUE": "VENUES", "ARRIVEE": "ARRIVEES", "PENSEE": "PENSEES",
+            "MOITIE": "MOITIES", "JAMBIERE": "JAMBIERES", "RENE": "RENES",
+            "DEVOIR": "DUS", "NAITRE": "NES", "TAIRE": "TUS", "ENTRER": "ENTRES", "FAIRE": "FAITES",
+            "DONNER": "DONNES", "VENDRE": "VENDUS", "TENIR": "TENUS",
+        }
+        for target, form in expected.items():
+            self.assertEqual(texts()[form], "Voir %s." % target, form)
+
+    def test_newly_reviewed_words_lose_their_old_sense(self):
+        old = {
+            "ECONOMIE": r"[Bb]on ordre", "REGIME": r"^Action de régir", "TAUX": r"taxée",
+            "BAR": r"^Grand poisson", "RIEN": r"^Quelque chose", "PAS": r"^Action de mettre",
+            "ARRIVER": r"^Aborder", "DEVOIR": r"^Avoir à payer", "SALUT": r"^Mise hors",
+            "PORTE": r"murs d'une ville", "DINER": r"midi", "CAFE": r"^Graine",
+            "LUNDI": r"second", "DIMANCHE": r"premier jour", "MILLIARD": r"billion",
+            "TELEPHONE": r"Bell", "ENVOYE": r"orvet", "MARIE": r"chevalerie",
+            "CARTE": r"^Proprement", "SOIT": r"voy\.", "PLUTONS": r"Saturne",
+            "TOASTS": r"^Synonymes", "COACH": r"coupé", "SECURITE": r"^Tranquillité",
+            "VIRUS": r"Principe de transmission", "RATE": r"arme à feu",
+        }
+        self.assertGreaterEqual(len(old), 20)
+        for word, pattern in old.items():
+            self.assertNotRegex(shown(word), pattern, word)
+
+    def test_names_and_slang_verbs_are_more_than_a_category(self):
+        # the lexicon's rare verbs and names read as nouns had "Verbe." or
+        # "Nom masculin." only; their forms reach the reviewed sense too
+        for word in "FOUTRE AFFAIRAIT MERDAIT ZONAIT MAX TOMMY YANG WON MILE SIR BLACK NAZI".split():
+            self.assertFalse(BARE.fullmatch(shown(word).split("\n")[-1]), word)
+
+
 class FinishedTextTest(unittest.TestCase):
     def test_no_text_is_cut_or_raw(self):
         for word, text in texts().items():

@@ -1,6 +1,7 @@
 """The definitions file: one entry per DICO word number."""
 
 from . import frequency
+from .plural_rules import preferred_targets
 from .folding import fold_word
 from .lexicon import load_table
 from .resource_io import CRLF
@@ -227,6 +228,7 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         if targets and lemmas[0] not in own and \
                 grammatical_rank(words, info, lemmas[0]) < grammatical_rank(words, info, targets[0]):
             targets = []
+        targets = preferred_targets(word, info, words, own, targets)
         if word in instead:
             result.append((REFERENCE, cross_reference(instead[word])))
         elif word in own:

@@ -70,10 +70,13 @@ class WordInfo:
 
 def form_kinds(tags):
     """'v' for a verb form, else 'n' (noun, adjective...), with 'p' for a
-    plural, 'f' for a feminine and 'm' for a masculine."""
+    plural, 'f' for a feminine and 'm' for a masculine; a verb form other
+    than a participle ("faites", not "parties") also has 'c'."""
     fields = tag_fields(tags)
     verb = any(f[:1] == "V" and f[1:2] in ("0", "1", "2", "3") for f in fields)
     kinds = {"v" if verb else "n"}
+    if verb and "Q" not in fields:
+        kinds.add("c")
     kinds.update(k for k in ("p", "f", "m") if k in fields)
     return kinds
 
