@@ -109,6 +109,7 @@ Frm12Syno::Frm12Syno(ui::ToolContext& context)
     ui::SetToolLook(this);
     CmdRechercher->setIcon(ui::DrawToolIcon(ui::ToolIcon::Synonyms));
     ConnectHandlers();
+    Cbo2->setFocus(); // keys typed as the window opens go to the box, not to the list
     TimDeb->Start(kStartDelayMs);
 }
 
@@ -211,8 +212,12 @@ bool Frm12Syno::eventFilter(QObject* watched, QEvent* event) {
 
 void Frm12Syno::TimDebTick() {
     TimDeb->Stop();
-    Cbo2->setEditText(QStringLiteral("à "));
-    Cbo2->lineEdit()->selectAll(); // the first keystroke replaces it
+    // A word typed while the window was opening is the user's: the starting text only fills
+    // a box nobody has typed in yet.
+    if (Cbo2->currentText().isEmpty()) {
+        Cbo2->setEditText(QStringLiteral("à "));
+        Cbo2->lineEdit()->selectAll(); // the first keystroke replaces it
+    }
     Cbo2->setFocus();
 }
 

@@ -1,6 +1,7 @@
 // The synonyms window on the recording platform, followed in a transcript: the prefix list
 // as the user types, searches by button, Enter, history and clicks, the history's limit,
-// the pop-up copy, the help, odd pastes and internal failures.
+// the pop-up copy, the help, odd pastes and internal failures; typing ahead of the
+// starting text.
 
 #include "synonyms/Frm12Syno.h"
 
@@ -105,6 +106,17 @@ private slots:
         t.Control(form->Lbl2);
         t.TabOrder(form.get());
         QVERIFY2(t.Matches("synonyms"), t.Mismatch());
+    }
+
+    // A word typed as soon as the window opens, before its starting text is due, stays.
+    void typingAheadOfTheStartingText() {
+        TestContext test({}, SampleSynonymLines());
+        Frm12Syno form(test.context);
+        QVERIFY(ShowActive(&form));
+        Type(QStringLiteral("jour"));
+        test.fake.timers.Advance(100);
+        QCOMPARE(form.Cbo2->currentText(), QStringLiteral("jour"));
+        QVERIFY(form.CmdRechercher->isEnabled());
     }
 };
 
