@@ -13,7 +13,7 @@ from collections import Counter
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from zorvane_data import communes, definitions, evidence, frequency, glosses, lexicon, licences  # noqa: E402
+from zorvane_data import communes, definitions, derivation, evidence, frequency, glosses, lexicon, licences  # noqa: E402
 from zorvane_data import former_communes, littre, translations  # noqa: E402
 from zorvane_data import synonyms, wiktionary, wiktionary_senses, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
@@ -64,17 +64,29 @@ def build_words(entries, parts, thesaurus, frequencies, embedded, out, npm_root)
                                   definitions.load_modern_senses(), articles.stubs)
     thin_senses = wiktionary_senses.lemma_senses(
         dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, parts), definitions.LONG_WORD)
+    has_sense = set(definitions.sense_texts(dico, grouped, texts, thesaurus_glosses)) \
+        | set(choices.fixed) | set(thin_senses)
+    derived = derivation.derived_senses(dico, grouped, derivation.base_index(entries), has_sense,
+                                        definitions.LONG_WORD, derivation.load_exceptions())
     kinds = definitions.entry_texts(dico, grouped, texts, thesaurus_glosses,
-                                     articles.verbs, articles.feminines, choices, thin_senses)
+                                     articles.verbs, articles.feminines, choices, thin_senses,
+                                     {w: text for w, (_pattern, text) in derived.items()})
     values = definitions.entry_values(dico, grouped, kinds)
     write_bytes(os.path.join(out, DEFINITIONS_FILE), definitions.render(values))
     short = Counter(kind for word, (kind, _t) in zip(dico, kinds) if len(word) < definitions.LONG_WORD)
     total = sum(short.values())
     report.append("2-12 letter words: %d; texts: %s" % (total, ", ".join(
         "%s %d (%.1f %%)" % (k, n, 100.0 * n / total) for k, n in short.most_common())))
-    report.append("grammatical descriptions: %d without the Wiktionary senses, %d with them" % (
-        short[definitions.GRAMMAR] + short[definitions.THIN_SENSE] + short[definitions.THIN_REFERENCE],
-        short[definitions.GRAMMAR]))
+    derived_kinds = short[definitions.DERIVED_SENSE] + short[definitions.DERIVED_REFERENCE]
+    report.append("grammatical descriptions: %d without the Wiktionary senses and derivations,"
+                  " %d without the derivations, %d with both" % (
+                      short[definitions.GRAMMAR] + short[definitions.THIN_SENSE]
+                      + short[definitions.THIN_REFERENCE] + derived_kinds,
+                      short[definitions.GRAMMAR] + derived_kinds, short[definitions.GRAMMAR]))
+    shown = Counter(derived[w][0] for w, (kind, _t) in zip(dico, kinds)
+                    if kind == definitions.DERIVED_SENSE)
+    report.append("derivation texts per pattern: " + ", ".join(
+        "%s %d" % (name, shown[name]) for name, *_rest in derivation.PATTERNS))
     not_admitted = [grouped[w] for w in dico if not grouped[w].admitted()]
     report.append("NOT: %d (reformed spelling only %d, archaic variant only %d)" % (
         len(not_admitted), sum(1 for i in not_admitted if "R" in i.variants),

@@ -112,6 +112,29 @@ class WiktionarySenseTest(unittest.TestCase):
         self.assertTrue(texts()["ACRA"].startswith("Synonymes : "))
 
 
+class DerivationTest(unittest.TestCase):
+    def test_thin_derived_words_are_read_through_their_base(self):
+        cases = {"FUGACEMENT": "D'une manière fugace.", "VIRULEMMENT": "D'une manière virulente.",
+                 "GRIVOISEMENT": "D'une manière grivoise.",
+                 "INFECTIOSITE": "Caractère de ce qui est infectieux.",
+                 "TRACABILITE": "Caractère de ce qui est traçable.",
+                 "LINEARITE": "Caractère de ce qui est linéaire.",
+                 "CHALOUPEMENT": "Action de chalouper ; son résultat.",
+                 "ESCLAFFEMENT": "Action de s'esclaffer ; son résultat.",
+                 "ZONATION": "Action de zoner.", "RENEGOCIABLE": "Qui peut être renégocié.",
+                 "RETELEPHONER": "Téléphoner de nouveau.",
+                 "EXPLOSIVITES": "Voir EXPLOSIVITE.\nCaractère de ce qui est explosif."}
+        for word, text in cases.items():
+            self.assertEqual(shown(word), text, word)
+
+    def test_drifted_derivations_keep_their_description(self):
+        # an -ite that is no quality, a tool named after what it serves, an
+        # intensifier, a verb from a noun's sense, words read as exceptions
+        for word in ("METABOLITE", "ALVEOLITE", "FUSELAGE", "DERAILLEUR", "PARAPHEUR",
+                     "TARIFIER", "VACHEMENT", "ROMANITE", "ERREMENT"):
+            self.assertTrue(BARE.fullmatch(shown(word)), word)
+
+
 class ModernSenseTableTest(unittest.TestCase):
     def test_every_reviewed_sense_is_shown_for_its_word(self):
         rows = table_rows("modern_senses.tsv")

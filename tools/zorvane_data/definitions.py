@@ -19,6 +19,9 @@ OWN, REFERENCE, GLOSS, DERIVED, GRAMMAR = (
 # Texts that replace a grammatical description only: a Wiktionary sense,
 # and a cross-reference to a word that has one.
 THIN_SENSE, THIN_REFERENCE = "wiktionary sense", "cross-reference to a wiktionary sense"
+# Then, for lemmas still without one, a sense made from the word they derive from.
+DERIVED_SENSE, DERIVED_REFERENCE = "derivation", "cross-reference to a derivation"
+_REFERENCE_OF = {THIN_SENSE: THIN_REFERENCE, DERIVED_SENSE: DERIVED_REFERENCE}
 
 # Grammatical description of a category code whose lemma has no text.
 _CATEGORY_NAMES = {"n": "Nom", "adj": "Adjectif", "v": "Verbe", "adv": "Adverbe",
@@ -193,7 +196,7 @@ class Choices:
 
 
 def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choices=None,
-                thin_senses=None):
+                thin_senses=None, derived_senses=None):
     """(kind, text) of each word of at most 12 letters, in DICO order;
     (None, "") for longer words. articles: {folded headword: text};
     glosses: {word: short gloss}; verbs: {verb: its sense, where the verb's
@@ -201,10 +204,13 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
     {word: (feminines, text) of its homographs that give a feminine}: those
     feminines show that text (COITE is "coi", not the salt-marsh duct);
     choices: see Choices; thin_senses: {lemma: sense} used only where the
-    text would otherwise be a grammatical description (see thin_text)."""
+    text would otherwise be a grammatical description (see thin_text);
+    derived_senses: {lemma: sense} used likewise, after the thin senses."""
     verbs, feminines, choices = verbs or {}, feminines or {}, choices or Choices()
     dico_set = set(dico)
-    thin_senses = {w: t for w, t in (thin_senses or {}).items() if w in dico_set and usable(t)}
+    thin_senses = {w: (kind, t) for kind, senses in ((DERIVED_SENSE, derived_senses),
+                                                      (THIN_SENSE, thin_senses))
+                   for w, t in (senses or {}).items() if w in dico_set and usable(t)}
     own = sense_texts(dico, words, articles, glosses)
     own.update((w, (OWN, t)) for w, t in choices.fixed.items()
                if w in dico_set and len(w) < LONG_WORD)
@@ -254,7 +260,7 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         for index, (word, lemmas) in thin.items():
             result[index] = thin_text(word, words, lemmas, own, instead, thin_senses)
         thin_senses = {w: thin_senses[w] for index, (w, _l) in thin.items()
-                       if result[index][0] == THIN_SENSE}
+                       if result[index][0] in _REFERENCE_OF}
     return result
 
 
@@ -264,18 +270,19 @@ def thin_text(word, words, lemmas, own, instead, thin_senses):
     else "Voir X." to the first of its lemmas with a sense, one of their own
     or a thin one, by the rules of the cross-references above (BELOTES goes
     to BELOTE before the verb BELOTER); else its own thin sense (a feminine);
-    else the grammatical description."""
+    else the grammatical description. thin_senses: {lemma: (kind, sense)}."""
     info = words[word]
     sense = thin_senses.get(word) if word in info.lemmas else None
     if sense and not feminine_form(word, info):
-        return (THIN_SENSE, sense)
+        return sense
     with_sense = [l for l in lemmas if l in own or l in thin_senses]
     targets = [t for t in dict.fromkeys(instead.get(l, l) for l in with_sense) if t != word]
     if targets and not (lemmas[0] not in with_sense and grammatical_rank(words, info, lemmas[0])
                         < grammatical_rank(words, info, targets[0])):
-        return (THIN_REFERENCE, cross_reference(targets[0]))
+        kind = THIN_REFERENCE if targets[0] in own else _REFERENCE_OF[thin_senses[targets[0]][0]]
+        return (kind, cross_reference(targets[0]))
     if sense:
-        return (THIN_SENSE, sense)
+        return sense
     text = describe(word, info, (lemmas or [word])[0])
     return (GRAMMAR, text) if text else (None, EXISTS)
 
