@@ -240,3 +240,25 @@ class SynonymOrderTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class MidFrequencySenseTest(unittest.TestCase):
+    """Words ranked 3,001 to 6,000 by use, and their forms, read as today's
+    reader takes them rather than by an old, technical or another word's sense."""
+
+    def test_reviewed_words_and_their_forms_lose_the_old_sense(self):
+        old = {
+            "NOUILLES": r"benêt", "MAILLOTS": r"vigne", "BOUQUINS": r"\bbouc\b",
+            "CRAVATES": r"Croatie", "TORTUES": r"de travers", "COURSIERES": r"cheval",
+            "ROCK": r"fabuleux", "COUDRE": r"[Cc]oudrier", "FACTURER": r"^Fabriquer",
+            "LESQUELLES": r"lépreux", "OCTOBRE": r"huitième", "TROUILLE": r"colza",
+            "PATROUILLE": r"écouvillon", "HIPPIE": r"plantes", "YOGA": r"périodes",
+            "BURGER": r"verrerie", "STAGE": r"chanoine", "CHANTIER": r"tonneaux",
+            "SECRETER": r"chapellerie", "MAMIE": r"mon amie", "CAPTER": r"hériter",
+            "DIOCESE": r"Asie mineure", "IMPOSITION": r"\bmains\b", "RADIOGRAPHIE": r"ondes",
+            "MUTANT": r"mutage", "FLIPPANT": r"billard", "MEUBLE": r"^Garni",
+        }
+        self.assertGreaterEqual(len(old), 20)
+        for word, pattern in old.items():
+            self.assertNotRegex(shown(word), pattern, word)
+            self.assertFalse(BARE.fullmatch(shown(word).split("\n")[-1]), word)
