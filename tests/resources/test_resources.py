@@ -189,7 +189,7 @@ class DefinitionsTest(unittest.TestCase):
                             ("ABAQUES", "OK£n§Voir ABAQUE."), ("AVIONS", "OK£n v§Voir AVOIR."),
                             ("AMITIE", "OK£n§Sentiment d'affection"),
                             ("MINEURES", "OK£adj n§Féminin pluriel de MINEUR : Moindre"),
-                            ("CUBAINES", "OK£adj n§Féminin pluriel de CUBAIN.")):
+                            ("TUNISIENNES", "OK£adj n§Féminin pluriel de TUNISIEN.")):
             self.assertTrue(values[word].startswith(start), values[word])
 
 
