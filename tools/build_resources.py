@@ -23,12 +23,12 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFINITIONS_FILE = "definitions1.20.ret"
 
 
-def build_words(entries, parts, thesaurus, frequencies, embedded, out, npm_root):
+def build_words(entries, parts, thesaurus, frequencies, wiktionary_articles, embedded, out,
+                npm_root):
     """DICO, ANA and the definitions file; returns the report lines. parts:
-    lexicon.parts_by_form(entries)."""
+    lexicon.parts_by_form(entries); wiktionary_articles: wiktionary.load()."""
     report = []
     articles = littre.load_definitions(frequencies=frequencies)
-    wiktionary_articles = wiktionary.load()
     dictionaries = evidence.load(npm_root, wiktionary_articles)
     added = lexicon.conjugate_added(lexicon.load_added(), entries)
     lexicon_words = lexicon.group_words(entries)
@@ -109,9 +109,12 @@ def main():
     thesaurus = synonyms.load()
     frequencies = frequency.load(npm_root)
     parts = lexicon.parts_by_form(entries)
-    report += build_words(entries, parts, thesaurus, frequencies, embedded, args.out, npm_root)
+    wiktionary_articles = wiktionary.load()
+    report += build_words(entries, parts, thesaurus, frequencies, wiktionary_articles, embedded,
+                          args.out, npm_root)
 
-    lines_by_letter, dropped = synonyms.merge(thesaurus, parts, frequencies, translations.load(),
+    lines_by_letter, dropped = synonyms.merge(thesaurus, parts, frequencies,
+                                              translations.load(wiktionary_articles),
                                               synonyms.load_marginal())
     for index, letter in enumerate("ABCDEFGHIJKLMNOPQRSTUVWXYZ"):
         write_resource(embedded, "SYNONY" + letter, 101 + index, lines_by_letter.get(letter, []))

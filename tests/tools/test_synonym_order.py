@@ -5,7 +5,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools"))
 
-from zorvane_data import synonyms, translations  # noqa: E402
+from zorvane_data import synonyms, translations, wiktionary  # noqa: E402
 
 # A German article into French and a French article into German, as the
 # FreeDict packages write them: the translations follow the head or a sense
@@ -27,10 +27,11 @@ Action de voir"""
 
 class ArticleTest(unittest.TestCase):
     def test_translation_lines_are_told_from_definitions(self):
-        self.assertEqual(translations.headword(FROM_FRENCH), "œil")
-        self.assertEqual(translations.sense_translations(INTO_FRENCH), [["jour", "journée"]])
+        self.assertEqual(wiktionary.parse_article("deu", FROM_FRENCH).headword, "œil")
+        self.assertEqual(wiktionary.sense_translations(INTO_FRENCH), [("jour", "journée")])
         # the label in parentheses is left out; definitions are no translations
-        self.assertEqual(translations.sense_translations(FROM_FRENCH), [["auge"], ["blick"], ["gucken"]])
+        self.assertEqual(wiktionary.parse_article("deu", FROM_FRENCH).translations,
+                         (("auge",), ("blick",), ("gucken",)))
 
     def test_languages_count_once_whatever_the_number_of_shared_words(self):
         found = translations.Translations()

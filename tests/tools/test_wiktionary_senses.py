@@ -26,7 +26,8 @@ class ArticleTest(unittest.TestCase):
                     "(Figuré) Éloge\n2. Toastbrot\nTranche de pain grillé\n")
         self.assertEqual(wiktionary.parse_article("deu", numbered),
                          Article("deu", "toast", "n, masc",
-                                 ("Proposition de boire", "(Figuré) Éloge", "Tranche de pain grillé")))
+                                 ("Proposition de boire", "(Figuré) Éloge", "Tranche de pain grillé"),
+                                 (("trinkspruch",), ("toastbrot",))))
         bracketed = "toaster /tos.te/ <v>\n1.  [Griller du pain] kızartmak\n2.  [Porter un toast] kadeh\n"
         self.assertEqual(wiktionary.parse_article("tur", bracketed).glosses,
                          ("Griller du pain", "Porter un toast"))

@@ -9,48 +9,11 @@ people look up, so an item that shares a translation with the headword
 dictionary gives beside it for one sense ("Tag: jour, journée"), belongs to
 the headword's common sense. Counted by language, so that one dictionary's
 odd entry weighs little."""
-import re
-
 from .folding import spell_ligatures
-from .wiktionary import DICTD, LANGUAGES, texts
+from .wiktionary import DICTD, sense_translations, texts
 
-# French into other languages: the packages the definitions read too.
-FROM_FRENCH = LANGUAGES
 # Other languages into French, of the same Wiktionary-built release.
 INTO_FRENCH = ("deu", "ell", "fin", "pol", "por", "swe")
-
-# A sense opens a line with its number; the next sense's number may close one.
-_SENSE_NUMBER = re.compile(r"^\s*\d+\.\s*")
-_NEXT_NUMBER = re.compile(r"\s+\d+\.\s*$")
-# Longer comma parts are definitions, not translations.
-_MAX_WORDS = 3
-
-
-def headword(article):
-    """The article's headword: its first line up to the pronunciation or the
-    part of speech."""
-    first = article.split("\n", 1)[0]
-    return re.split(r"\s+[/<]", first, 1)[0].strip()
-
-
-def sense_translations(article):
-    """[[translation...] per sense]: the line after the head and each line
-    that opens with a sense number list the translations; the other lines
-    are definitions in the source language. Labels in parentheses and
-    sentence-long parts are left out."""
-    senses = []
-    lines = article.split("\n")[1:]
-    for number, line in enumerate(lines):
-        if number and not _SENSE_NUMBER.match(line):
-            continue
-        body = _NEXT_NUMBER.sub("", _SENSE_NUMBER.sub("", line)).strip()
-        parts = [p.strip().lower() for p in body.split(",")]
-        if any(len(p.split()) > _MAX_WORDS for p in parts):
-            continue
-        kept = [p for p in parts if p and not p.startswith("(")]
-        if kept:
-            senses.append(kept)
-    return senses
 
 
 def key(word):
@@ -81,12 +44,13 @@ class Translations:
         return len(shared)
 
 
-def load(dictd=DICTD):
+def load(french_articles, dictd=DICTD):
+    """french_articles: what wiktionary.load() read of the French dictionaries
+    (their translations); the dictionaries into French are read here."""
     found = Translations()
-    for language in FROM_FRENCH:
-        for article in texts("fra-%s" % language, dictd):
-            for senses in sense_translations(article):
-                found.add_translations(language, headword(article), senses)
+    for article in french_articles:
+        for senses in article.translations:
+            found.add_translations(article.language, article.headword, senses)
     for language in INTO_FRENCH:
         number = 0
         for article in texts("%s-fra" % language, dictd):

@@ -18,13 +18,19 @@ DICTD = "/usr/share/dictd"
 LANGUAGES = ("bul", "deu", "ell", "fin", "ita", "jpn", "lat", "lit",
              "pol", "por", "rus", "spa", "swe", "tur")
 
-Article = namedtuple("Article", "language headword part glosses")
+# translations: [translation...] per sense, as sense_translations reads them.
+Article = namedtuple("Article", "language headword part glosses translations", defaults=((),))
 
 _BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 _HEAD = re.compile(r"^(.*?)(?:\s+/[^/]*/)*\s*(?:<([^>]*)>)?\s*$")
 _NUMBERED = re.compile(r"^\d+\.\s")
 _GLOSS_MARK = re.compile(r"^\s+\d+\.$")
 _BRACKETED = re.compile(r"^(?:\d+\.)?\s*\[(.*)\]\s")
+# A sense opens a line with its number; the next sense's number may close one.
+_SENSE_NUMBER = re.compile(r"^\s*\d+\.\s*")
+_NEXT_NUMBER = re.compile(r"\s+\d+\.\s*$")
+# Longer comma parts are definitions, not translations.
+_MAX_WORDS = 3
 
 
 def _dictd_number(text):
@@ -50,7 +56,27 @@ def parse_article(language, text):
             continue                    # translations, or the mark before a gloss
         elif line.strip():
             glosses.append(line.strip())
-    return Article(language, head.group(1).strip(), head.group(2) or "", tuple(glosses))
+    return Article(language, head.group(1).strip(), head.group(2) or "", tuple(glosses),
+                   tuple(sense_translations(text)))
+
+
+def sense_translations(text):
+    """[[translation...] per sense] of an article, in either direction: the
+    line after the head and each line that opens with a sense number list the
+    translations; the other lines are definitions. Labels in parentheses and
+    sentence-long parts are left out."""
+    senses = []
+    for number, line in enumerate(text.split("\n")[1:]):
+        if number and not _SENSE_NUMBER.match(line):
+            continue
+        body = _NEXT_NUMBER.sub("", _SENSE_NUMBER.sub("", line)).strip()
+        parts = [p.strip().lower() for p in body.split(",")]
+        if any(len(p.split()) > _MAX_WORDS for p in parts):
+            continue
+        kept = tuple(p for p in parts if p and not p.startswith("("))
+        if kept:
+            senses.append(kept)
+    return senses
 
 
 def texts(name, dictd=DICTD):
