@@ -226,14 +226,7 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         others = sorted((l for l in info.lemmas if l != word),
                         key=lambda l: lemma_order(words, info, l, choices.frequencies))
         lemmas = [l for l in others if l in dico_set]
-        # only one cross-reference is followed: BONDES goes where BONDE goes
-        targets = [t for t in dict.fromkeys(instead.get(l, l) for l in lemmas if l in own)
-                   if t != word]
-        # a noun's plural is no verb form to the reader (TUBAS is TUBA before
-        # the verb TUBER): without a text for the noun, it is described
-        if targets and lemmas[0] not in own and \
-                grammatical_rank(words, info, lemmas[0]) < grammatical_rank(words, info, targets[0]):
-            targets = []
+        targets = reference_targets(word, words, lemmas, own, instead)
         targets = preferred_targets(word, info, words, own, targets)
         if word in instead:
             result.append((REFERENCE, cross_reference(instead[word])))
@@ -257,28 +250,44 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
     # a thin sense is shown by its word only where no other text comes
     # first (SECONDE is "Voir SECOND."): the forms are sent only to those
     for _round in range(2):
+        with_sense = own.keys() | thin_senses.keys()
         for index, (word, lemmas) in thin.items():
-            result[index] = thin_text(word, words, lemmas, own, instead, thin_senses)
+            result[index] = thin_text(word, words, lemmas, own, with_sense, instead, thin_senses)
         thin_senses = {w: thin_senses[w] for index, (w, _l) in thin.items()
                        if result[index][0] in _REFERENCE_OF}
     return result
 
 
-def thin_text(word, words, lemmas, own, instead, thin_senses):
+def reference_targets(word, words, lemmas, with_sense, instead):
+    """The words a form may cross-refer to, best first: its lemmas that have
+    a sense (with_sense), each where its own cross-reference leads, since
+    only one is followed (BONDES goes where BONDE goes). None when its first
+    lemma has no sense and ranks before them: a noun's plural is no verb form
+    to the reader (TUBAS is TUBA before the verb TUBER), so without a text
+    for the noun it is described."""
+    targets = [t for t in dict.fromkeys(instead.get(l, l) for l in lemmas if l in with_sense)
+               if t != word]
+    info = words[word]
+    if targets and lemmas[0] not in with_sense and \
+            grammatical_rank(words, info, lemmas[0]) < grammatical_rank(words, info, targets[0]):
+        return []
+    return targets
+
+
+def thin_text(word, words, lemmas, own, with_sense, instead, thin_senses):
     """The text of a word that no source above gives a sense: its own thin
     sense when it is a lemma of its own and no feminine of another word;
     else "Voir X." to the first of its lemmas with a sense, one of their own
     or a thin one, by the rules of the cross-references above (BELOTES goes
     to BELOTE before the verb BELOTER); else its own thin sense (a feminine);
-    else the grammatical description. thin_senses: {lemma: (kind, sense)}."""
+    else the grammatical description. thin_senses: {lemma: (kind, sense)};
+    with_sense: the words that have a sense of their own or a thin one."""
     info = words[word]
     sense = thin_senses.get(word) if word in info.lemmas else None
     if sense and not feminine_form(word, info):
         return sense
-    with_sense = [l for l in lemmas if l in own or l in thin_senses]
-    targets = [t for t in dict.fromkeys(instead.get(l, l) for l in with_sense) if t != word]
-    if targets and not (lemmas[0] not in with_sense and grammatical_rank(words, info, lemmas[0])
-                        < grammatical_rank(words, info, targets[0])):
+    targets = reference_targets(word, words, lemmas, with_sense, instead)
+    if targets:
         kind = THIN_REFERENCE if targets[0] in own else _REFERENCE_OF[thin_senses[targets[0]][0]]
         return (kind, cross_reference(targets[0]))
     if sense:
