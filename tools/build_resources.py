@@ -14,7 +14,7 @@ from collections import Counter
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from zorvane_data import communes, definitions, derivation, evidence, frequency, glosses, lexicon, licences  # noqa: E402
-from zorvane_data import former_communes, littre, translations  # noqa: E402
+from zorvane_data import former_communes, inflection_use, littre, translations  # noqa: E402
 from zorvane_data import synonyms, wiktionary, wiktionary_senses, words  # noqa: E402
 from zorvane_data.folding import fold_word  # noqa: E402
 from zorvane_data.resource_io import write_bytes, write_resource  # noqa: E402
@@ -61,7 +61,8 @@ def build_words(entries, parts, thesaurus, frequencies, wiktionary_articles, emb
     texts = definitions.source_texts(articles, {w: a[2] for w, a in added.items()},
                                      thesaurus_glosses)
     choices = definitions.Choices(frequencies, frequency.forms_by_word(entries),
-                                  definitions.load_modern_senses(), articles.stubs)
+                                  definitions.load_modern_senses(), articles.stubs,
+                                  inflection_use.InflectionUse(entries, frequencies))
     thin_senses = wiktionary_senses.lemma_senses(
         dico, grouped, wiktionary_senses.gloss_table(wiktionary_articles, parts), definitions.LONG_WORD)
     has_sense = set(definitions.sense_texts(dico, grouped, texts, thesaurus_glosses)) \

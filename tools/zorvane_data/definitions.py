@@ -70,17 +70,27 @@ def lemma_spellings(info, lemma):
     return {l for lemmas in info.parts.values() for l in lemmas if fold_word(l) == lemma}
 
 
-def lemma_order(words, info, lemma, frequencies=None):
+def lemma_order(words, info, lemma, frequencies=None, uses=None):
     """Sort key of a word's lemmas: auxiliaries first (SUIS, SOMMES are ETRE
     before SUIVRE, SOMMER or SOMME); participle adjectives last (CHARGEE is
     CHARGER, not "chargé", which folds like the noun "charge"); between the
-    others, the lemma whose own spelling is used most (FAITES is FAIRE, not
-    "faîte"; PORTES is the noun "porte", used more than "porter"); then nouns
-    and adjectives before verbs (CHIENNE is CHIEN before CHIENNER), the lemma
-    with more forms, alphabetical order."""
+    others, the lemma the word is used most as: the weight of the lemma's own
+    spelling (FAITES is FAIRE, not "faîte"; PORTES is the noun "porte", used
+    more than "porter"; a noun's unlisted spelling counts as rarer than the
+    listed ones), for a verb the weight of the inflection the word is
+    (uses: inflection_use.InflectionUse, the word given: MISSIONS is
+    "mission", not "que nous missions"); then nouns and adjectives before
+    verbs (CHIENNE is CHIEN before CHIENNER), the lemma with more forms,
+    alphabetical order. uses: (InflectionUse, word) or None."""
     auxiliary, rank = grammatical_rank(words, info, lemma)
-    weight = max((frequencies.of(s) for s in lemma_spellings(info, lemma)),
-                 default=0.0) if frequencies else 0.0
+    weight = 0.0
+    if frequencies:
+        floor = [frequencies.floor] if rank != 1 else []
+        weight = max(floor + [frequencies.of(s) for s in lemma_spellings(info, lemma)],
+                     default=0.0)
+    if uses:
+        inflection_use, word = uses
+        weight = inflection_use.weight(word, lemma, weight)
     return (auxiliary, rank == 2, -weight, rank, -info.lemmas[lemma], lemma)
 
 
@@ -185,14 +195,15 @@ def feminine_text(word, lemma, kinds, homographs):
 
 class Choices:
     """What decides between a word's possible texts besides the sources:
-    frequencies (frequency.Frequencies) and spellings ({word: {accented form:
-    {folded lemmas}}}) to choose the lemma a reader means; fixed: {word:
+    frequencies (frequency.Frequencies), spellings ({word: {accented form:
+    {folded lemmas}}}) and uses (inflection_use.InflectionUse) to choose the
+    lemma a reader means; fixed: {word:
     hand-kept modern sense}, which wins over every source; stubs: {word:
     folded word whose article the dictionary sends it to ("Voy. OEIL.")}."""
 
-    def __init__(self, frequencies=None, spellings=None, fixed=None, stubs=None):
+    def __init__(self, frequencies=None, spellings=None, fixed=None, stubs=None, uses=None):
         self.frequencies, self.spellings = frequencies, spellings or {}
-        self.fixed, self.stubs = fixed or {}, stubs or {}
+        self.fixed, self.stubs, self.uses = fixed or {}, stubs or {}, uses
 
 
 def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choices=None,
@@ -223,8 +234,9 @@ def entry_texts(dico, words, articles, glosses, verbs=None, feminines=None, choi
         if len(word) >= LONG_WORD:
             result.append((None, ""))
             continue
-        others = sorted((l for l in info.lemmas if l != word),
-                        key=lambda l: lemma_order(words, info, l, choices.frequencies))
+        uses = (choices.uses, word) if choices.uses else None
+        others = sorted((l for l in info.lemmas if l != word), key=lambda l: lemma_order(
+            words, info, l, choices.frequencies, uses))
         lemmas = [l for l in others if l in dico_set]
         targets = reference_targets(word, words, lemmas, own, instead)
         targets = preferred_targets(word, info, words, own, targets)

@@ -22,6 +22,9 @@ class Frequencies:
         for rank, form in enumerate(ranked, 1):
             self.ranks.setdefault(form, rank)
         self.weights = {form: 1.0 / rank for form, rank in self.ranks.items()}
+        # what a form too rare to be listed is taken to weigh: half the
+        # least listed one
+        self.floor = 0.5 / len(self.ranks) if self.ranks else 0.0
 
     def of(self, spelling):
         return self.weights.get(spelling.lower(), 0.0)
