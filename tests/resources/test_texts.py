@@ -294,3 +294,31 @@ class MidFrequencySenseTest(unittest.TestCase):
             "MUTANT": r"mutage", "FLIPPANT": r"billard", "MEUBLE": r"^Garni",
         }
         assert_read_today(self, old, at_least=20)
+
+
+class InflectedVerbSenseTest(unittest.TestCase):
+    """The verbs whose text the most words show (each through thirty to fifty
+    forms), read as today's reader takes them: no old, narrow or misfiled
+    first sense, and no category alone."""
+
+    def test_forms_of_reviewed_verbs_lose_the_old_sense(self):
+        old = {
+            "TARTINAIT": r"esquif", "COPULERA": r"copule", "BACLAIENT": r"barre",
+            "CHIPAIS": r"tannerie", "CROQUERAS": r"marine", "HOCHAIT": r"hoche",
+            "AGREEZ": r"Terme de marine", "DEBUSQUONS": r"poste avantageux",
+            "ENRAYAIT": r"\brais\b",
+            "EMBRAYEZ": r"indépendant", "EPIONS": r"^Monter en épi", "LORGNAIT": r"[Ll]oucher",
+            "DEVISAGEA": r"ongles", "PRECONISENT": r"consistoire", "SUBTILISA": r"^Rendre subtil",
+            "DEMORALISE": r"immoral", "BOUQUINAIS": r"lièvre", "TIMBRERAI": r"procédure",
+            "DEGUERPIT": r"immeuble", "PLANCHONS": r"[Éé]moudre", "BUCHAIS": r"charpentier",
+            "VALORISAIT": r"quadrupler", "FOCALISERA": r"recruter", "TOISAIENT": r"^Mesurer",
+            "PELAIT": r"poil", "REVULSONS": r"foyer", "DUPLIQUAIT": r"dupliques",
+            "SANCTIONNE": r"homologuer", "MISSIONS": r"METTRE", "AMOURS": r"putti",
+        }
+        assert_read_today(self, old, at_least=30)
+
+    def test_rare_verbs_of_the_lexicon_have_a_sense(self):
+        for word in ("CAFETAIT ZYEUTERA VAPOTONS SPAMMAIT DEZOOMES PACSERENT BLOGUAIS "
+                     "MAGANAIT GHOSTERA DEGIVRAIT BAZARDERENT ESGOURDERIEZ").split():
+            self.assertFalse(BARE.fullmatch(shown(word).split("\n")[-1]), word)
+            self.assertNotRegex(shown(word), r"^Forme du verbe", word)
