@@ -15,6 +15,11 @@ _CODE_BY_PARTS = {}
 for _code in POS_CODES:
     _CODE_BY_PARTS.setdefault(frozenset(_code.split()), _code)
 
+def is_verb_field(field):
+    """A tag field naming a verb's conjugation group ("V1_it____a")."""
+    return field[:1] == "V" and field[1:2] in ("0", "1", "2", "3")
+
+
 def tag_fields(tags):
     """The fields of one lexicon tag string, without the variant marker after
     '/' and the notes after ';' or '#' (':N:A:f:p#G/*' gives N, A, f, p)."""
@@ -33,7 +38,7 @@ def parts_of_tags(tags):
             parts.add("n")
         elif field in ("A", "B"):
             parts.add("adj")
-        elif field[0] == "V" and field[1:2] in ("0", "1", "2", "3"):
+        elif is_verb_field(field):
             parts.add("v")
         elif field in ("W", "X", "U"):
             parts.add("adv")

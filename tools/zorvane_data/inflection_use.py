@@ -10,7 +10,7 @@ of a frequent verb; SAIS stays SAVOIR ("je sais" is among the commonest forms)
 and TINS TENIR, since "tiens", "tient" and "tenu" tell how much TENIR is used."""
 from collections import defaultdict
 
-from .categories import tag_fields
+from .categories import is_verb_field, tag_fields
 from .folding import fold_word
 
 _MOODS = frozenset(("Y", "P", "Q", "Ip", "Iq", "Is", "If", "K", "Sp", "Sq", "E"))
@@ -26,7 +26,7 @@ def verb_keys(tags):
     """The inflections of one lexicon entry of a verb ("Is1s": passé simple,
     first singular; "Qfp"), or None for an entry of another part of speech."""
     fields = tag_fields(tags)
-    if not any(f[:1] == "V" and f[1:2] in ("0", "1", "2", "3") for f in fields):
+    if not any(is_verb_field(f) for f in fields):
         return None
     persons = [f.rstrip("!") for f in fields if f.rstrip("!") in _PERSONS]
     keys = set()
@@ -68,8 +68,9 @@ class InflectionUse:
         # "Gaza") does not make a rare verb a common one
         listed, held = defaultdict(float), defaultdict(float)
         for lemma, keys, weight in unshared:
-            listed[fold_word(lemma)] += weight
-            held[fold_word(lemma)] += self.share(keys)
+            verb = fold_word(lemma)
+            listed[verb] += weight
+            held[verb] += self.share(keys)
         self._use = {verb: listed[verb] / held[verb] for verb in listed if held[verb]}
         # a verb used too little to be known weighs no more than a noun whose
         # spelling is not listed, so that nouns still come first between them

@@ -5,7 +5,7 @@ called, so the grouping logic can be tested without it installed."""
 import os
 from collections import defaultdict
 
-from .categories import merge_parts, parts_of_tags, tag_fields
+from .categories import is_verb_field, merge_parts, parts_of_tags, tag_fields
 from .folding import fold_word
 
 DICTIONARY = "fr-allvars.json"
@@ -73,7 +73,7 @@ def form_kinds(tags):
     plural, 'f' for a feminine and 'm' for a masculine; a verb form other
     than a participle ("faites", not "parties") also has 'c'."""
     fields = tag_fields(tags)
-    verb = any(f[:1] == "V" and f[1:2] in ("0", "1", "2", "3") for f in fields)
+    verb = any(is_verb_field(f) for f in fields)
     kinds = {"v" if verb else "n"}
     if verb and "Q" not in fields:
         kinds.add("c")
